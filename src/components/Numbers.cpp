@@ -1,12 +1,11 @@
 #include "Numbers.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <cfenv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
-#include <string>
 
 namespace {
 
@@ -34,10 +33,11 @@ qsizetype decimalDigitsLength(QStringView text, bool *sawDigit)
     return length;
 }
 
+// Always with a decimal point, whatever the user's locale (QCoreApplication adopts it for the C library, so
+// strtod would stop at the point under a German locale). Overflow gives an infinity, underflow 0.
 double toDouble(QStringView sign, QStringView digits)
 {
-    const std::string text = (sign.toString() + digits.toString()).toStdString();
-    return std::strtod(text.c_str(), nullptr);
+    return QLocale::c().toDouble(sign.toString() + digits.toString());
 }
 
 template<typename Integer> std::optional<Integer> toRangedInteger(double value)

@@ -1,0 +1,7 @@
+#include "Settings.h"
+
+Settings &Settings::instance()
+{
+    static Settings settings;
+    return settings;
+}

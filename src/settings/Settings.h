@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Currency.h"
+
+#include <QString>
+#include <QtGlobal>
+
+// Every persisted preference of the program in one record, each field named after its key in the
+// settings store. Colours are 0x00BBGGRR values and keys are Windows virtual-key codes. The record holds
+// zeros and empty texts until LoadSettings fills it; defaults live only in the load. The program works on
+// the one process-wide instance; tests and dialogs may keep records of their own.
+struct Settings
+{
+    qint32 FormBack = 0;
+    qint32 TimeColor = 0;
+    qint32 ScoreColor = 0;
+    qint32 SetColor = 0;
+    qint32 LEDBack = 0;
+    qint32 LEDSelected = 0;
+    qint32 BorderColor = 0;
+    qint32 HomeColor = 0;
+    qint32 VisitorColor = 0;
+    qint16 LEDSelectedWidth = 0;
+    qint16 StartStopClockKey = 0;
+    qint16 ResetClockKey = 0;
+    qint16 ClockSwitchKey = 0;
+    qint16 ClearKey = 0;
+    qint16 BuzzerKey = 0;
+    qint16 HomeOneKey = 0;
+    qint16 VisitorOneKey = 0;
+    qint32 NumLockForce = 0;
+    QString TitleText;
+    QString HomeText;
+    QString VisitorText;
+    Currency TeamSize;
+    QString BuzzerFile;
+    QString HomePic;
+    QString VisitorPic;
+    QString BoardPic;
+    qint16 LEDType = 0;
+
+    static Settings &instance();
+};

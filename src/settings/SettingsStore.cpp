@@ -1,0 +1,330 @@
+#include "SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringDecoder>
+
+#ifdef Q_OS_WIN
+#include <QSettings>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString ApplicationName = u"Vantaro"_s;
+// Characters that would end or disguise a section or key name.
+constexpr QStringView NameSpecials = u"=[];#";
+
+QStringView trimBlanks(QStringView text)
+{
+    while (!text.isEmpty() && (text.front() == u' ' || text.front() == u'\t'))
+        text = text.sliced(1);
+    while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'\t'))
+        text.chop(1);
+    return text;
+}
+
+int hexDigitValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
+// The escape of one character, or nothing when it is written as it is.
+QString escapeOf(QChar c, QStringView specials)
+{
+    switch (c.unicode()) {
+    case u'\\':
+        return u"\\\\"_s;
+    case u'\n':
+        return u"\\n"_s;
+    case u'\r':
+        return u"\\r"_s;
+    case u'\t':
+        return u"\\t"_s;
+    default:
+        break;
+    }
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+        return u"\\x"_s + QString::number(c.unicode(), 16).rightJustified(2, u'0');
+    if (specials.contains(c))
+        return u'\\' + QString(c);
+    return {};
+}
+
+// Text as one line of the file; blanks at either end become "\s" so that reading may trim the line.
+QString escape(QStringView text, QStringView specials = {})
+{
+    qsizetype first = 0;
+    while (first < text.size() && text[first] == u' ')
+        ++first;
+    qsizetype last = text.size();
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    QString escaped;
+    escaped.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QString special = escapeOf(text[i], specials);
+        if (text[i] == u' ' && (i < first || i >= last))
+            escaped += u"\\s"_s;
+        else if (!special.isEmpty())
+            escaped += special;
+        else
+            escaped += text[i];
+    }
+    return escaped;
+}
+
+// The inverse of escape(); nothing when an escape is cut short or malformed.
+std::optional<QString> unescape(QStringView text)
+{
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\\') {
+            plain += text[i];
+            continue;
+        }
+        if (++i == text.size())
+            return std::nullopt;
+        switch (text[i].unicode()) {
+        case u'n':
+            plain += u'\n';
+            break;
+        case u'r':
+            plain += u'\r';
+            break;
+        case u't':
+            plain += u'\t';
+            break;
+        case u's':
+            plain += u' ';
+            break;
+        case u'x': {
+            const int high = i + 1 < text.size() ? hexDigitValue(text[i + 1]) : -1;
+            const int low = i + 2 < text.size() ? hexDigitValue(text[i + 2]) : -1;
+            if (high < 0 || low < 0)
+                return std::nullopt;
+            plain += QChar(char16_t(high * 16 + low));
+            i += 2;
+            break;
+        }
+        default:
+            plain += text[i];
+        }
+    }
+    return plain;
+}
+
+// Position of the first '=' that is not escaped, or -1.
+qsizetype separatorIndex(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\\')
+            ++i;
+        else if (text[i] == u'=')
+            return i;
+    }
+    return -1;
+}
+
+// A file that could not be understood is never replaced: it may hold what the user still needs.
+QString unreadableReason(const QString &readError)
+{
+    return u"it could not be read, so it is left as it is (%1)"_s.arg(readError);
+}
+
+#ifndef Q_OS_WIN
+QString perUserFileName()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + ApplicationName + u'/'
+        + ApplicationName + u".ini"_s;
+}
+#endif
+
+} // namespace
+
+#ifdef Q_OS_WIN
+SettingsStore::SettingsStore()
+    : m_registry(
+        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, ApplicationName, ApplicationName))
+{
+}
+#else
+SettingsStore::SettingsStore()
+    : SettingsStore(perUserFileName())
+{
+}
+#endif
+
+SettingsStore::SettingsStore(const QString &fileName)
+    : m_fileName(fileName)
+{
+    readFile();
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::GetSetting(const QString &section, const QString &key, const QString &defaultText) const
+{
+    return value(section, key).value_or(defaultText);
+}
+
+std::optional<QString> SettingsStore::value(const QString &section, const QString &key) const
+{
+#ifdef Q_OS_WIN
+    if (m_registry) {
+        const QString path = section + u'/' + key;
+        if (!m_registry->contains(path))
+            return std::nullopt;
+        return m_registry->value(path).toString();
+    }
+#endif
+    const auto sectionIt = m_sections.constFind(section);
+    if (sectionIt == m_sections.cend())
+        return std::nullopt;
+    const auto keyIt = sectionIt->constFind(key);
+    if (keyIt == sectionIt->cend())
+        return std::nullopt;
+    return *keyIt;
+}
+
+bool SettingsStore::SaveSetting(const QString &section, const QString &key, const QString &text)
+{
+#ifdef Q_OS_WIN
+    if (m_registry) {
+        m_registry->setValue(section + u'/' + key, text);
+        return true;
+    }
+#endif
+    if (!m_readError.isEmpty())
+        return fail(unreadableReason(m_readError));
+    m_sections[section][key] = text;
+    return true;
+}
+
+bool SettingsStore::commit()
+{
+#ifdef Q_OS_WIN
+    if (m_registry) {
+        m_registry->sync();
+        return m_registry->status() == QSettings::NoError || fail(u"the registry could not be written"_s);
+    }
+#endif
+    if (!m_readError.isEmpty())
+        return fail(unreadableReason(m_readError));
+    if (!QDir().mkpath(QFileInfo(m_fileName).absolutePath()))
+        return fail(u"its folder could not be created"_s);
+    QSaveFile file(m_fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    // A write cut short by a full disk is not flagged as an error by QSaveFile: compare the length.
+    const QByteArray contents = fileContents();
+    if (file.write(contents) != contents.size()) {
+        file.cancelWriting();
+        return fail(u"it could not be written completely (is the disk full?)"_s);
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+QString SettingsStore::fileName() const
+{
+#ifdef Q_OS_WIN
+    if (m_registry)
+        return m_registry->fileName();
+#endif
+    return m_fileName;
+}
+
+void SettingsStore::readFile()
+{
+    QFile file(m_fileName);
+    if (!file.exists())
+        return;
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_readError = u"it cannot be opened: %1"_s.arg(file.errorString());
+        return;
+    }
+    readLines(file);
+}
+
+void SettingsStore::readLines(QFile &file)
+{
+    // Every chunk is a whole line, so a sequence cut short at the end of the file counts as an error too.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    std::optional<QString> section;
+    for (qint64 lineNumber = 1; !file.atEnd(); ++lineNumber) {
+        const QByteArray bytes = file.readLine();
+        if (bytes.isEmpty())
+            break;
+        const QString line = decoder.decode(bytes);
+        const QString problem = decoder.hasError() ? u"is not UTF-8 text"_s : takeLine(line, section);
+        if (!problem.isEmpty()) {
+            m_readError = u"line %1 %2"_s.arg(lineNumber).arg(problem);
+            return;
+        }
+    }
+    if (file.error() != QFile::NoError)
+        m_readError = u"reading failed: %1"_s.arg(file.errorString());
+}
+
+// Takes in one line of the file; the problem with it, or an empty text when it was understood.
+QString SettingsStore::takeLine(QStringView line, std::optional<QString> &section)
+{
+    if (line.endsWith(u'\n'))
+        line.chop(1);
+    if (line.endsWith(u'\r'))
+        line.chop(1);
+    const QStringView text = trimBlanks(line);
+    if (text.isEmpty() || text.startsWith(u';') || text.startsWith(u'#'))
+        return {};
+    if (text.startsWith(u'[')) {
+        if (text.size() < 2 || !text.endsWith(u']'))
+            return u"opens a [section] without closing it"_s;
+        const std::optional<QString> name = unescape(trimBlanks(text.sliced(1, text.size() - 2)));
+        if (!name)
+            return u"holds a broken escape"_s;
+        section = *name;
+        return {};
+    }
+    const qsizetype separator = separatorIndex(text);
+    if (separator < 0)
+        return u"is neither a [section] nor a key=value line"_s;
+    if (!section)
+        return u"comes before the first [section]"_s;
+    const std::optional<QString> key = unescape(trimBlanks(text.first(separator)));
+    const std::optional<QString> value = unescape(trimBlanks(text.sliced(separator + 1)));
+    if (!key || !value)
+        return u"holds a broken escape"_s;
+    m_sections[*section][*key] = *value;
+    return {};
+}
+
+QByteArray SettingsStore::fileContents() const
+{
+    QString contents = u"; Vantaro settings. Escapes: \\\\ \\n \\r \\t \\s (space) \\xHH.\n"_s;
+    for (auto section = m_sections.cbegin(); section != m_sections.cend(); ++section) {
+        contents += u"\n["_s + escape(section.key(), NameSpecials) + u"]\n"_s;
+        for (auto entry = section->cbegin(); entry != section->cend(); ++entry)
+            contents += escape(entry.key(), NameSpecials) + u'=' + escape(entry.value()) + u'\n';
+    }
+    return contents.toUtf8();
+}
+
+bool SettingsStore::fail(const QString &reason)
+{
+    m_errorString = u"The settings file \"%1\" could not be saved: %2."_s.arg(fileName(), reason);
+    return false;
+}
