@@ -1,0 +1,229 @@
+#include "BoardFixture.h"
+#include "GameTimer.h"
+
+#include <QTime>
+
+using namespace Qt::StringLiterals;
+
+// The game clock on the real board, driven by a hand-advanced clock: each "tick" advances the time
+// and runs the refresh that tmrClock1 runs every 100 ms.
+class TestBoardClock : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void loadShowsTenMinutesStandingStill();
+    void displayFollowsTheReading_data();
+    void displayFollowsTheReading();
+    void runOutStopsAndBuzzesOnce();
+    void startAgainAtZeroStopsWithoutASecondBuzz();
+    void resetRestoresThePresetAndRearmsTheBuzz();
+    void typedEntry_data();
+    void typedEntry();
+    void typedEntryKeepsARunningClockRunning();
+    void emptyEnterSetsZeroStopsAndBuzzes();
+    void timeOfDay();
+    void timeOfDayStillStopsAndBuzzesAtZero();
+    void refreshTimerDrivesTheDisplay();
+
+private:
+    void tick(int milliseconds = 100);
+    TimePanel *clockPanel() const { return m_fixture->find<TimePanel>(u"tledGame"_s); }
+    GameTimer *timer() const { return m_fixture->find<GameTimer>(u"tkGame"_s); }
+
+    std::unique_ptr<BoardFixture> m_fixture;
+};
+
+void TestBoardClock::init()
+{
+    m_fixture = std::make_unique<BoardFixture>();
+    // An existing sound file, so that the buzzer can sound.
+    m_fixture->settings.BuzzerFile = QString::fromLatin1(VANTARO_ASSETS_DIR "/buzzer.wav");
+    m_fixture->open();
+}
+
+void TestBoardClock::cleanup()
+{
+    m_fixture.reset();
+}
+
+void TestBoardClock::tick(int milliseconds)
+{
+    m_fixture->clock.advanceMilliseconds(milliseconds);
+    m_fixture->board->RefreshTime();
+}
+
+void TestBoardClock::loadShowsTenMinutesStandingStill()
+{
+    QCOMPARE(clockPanel()->fieldUnits(), u"60,1"_s);
+    QCOMPARE(clockPanel()->caption(), 600.0f);
+    QCOMPARE(m_fixture->board->ClockPreset(), Currency::fromInteger(600));
+    tick(5000);
+    QCOMPARE(clockPanel()->caption(), 600.0f);
+    QVERIFY(!timer()->running());
+}
+
+void TestBoardClock::displayFollowsTheReading_data()
+{
+    QTest::addColumn<int>("runMilliseconds");
+    QTest::addColumn<QString>("fieldUnits");
+    QTest::addColumn<float>("caption");
+    QTest::newRow("0.4 s run still shows 10:00") << 400 << u"60,1"_s << 600.0f;
+    QTest::newRow("0.9 s run still shows 10:00") << 900 << u"60,1"_s << 600.0f;
+    QTest::newRow("at 599.0 it shows 9:59") << 1000 << u"60,1"_s << 599.0f;
+    QTest::newRow("at 60.0 still minutes") << 540'000 << u"60,1"_s << 60.0f;
+    QTest::newRow("at 59.9 tenths") << 540'100 << u"1,.1"_s << 59.9f;
+    QTest::newRow("at 0.5 tenths") << 599'500 << u"1,.1"_s << 0.5f;
+}
+
+void TestBoardClock::displayFollowsTheReading()
+{
+    QFETCH(int, runMilliseconds);
+    QFETCH(QString, fieldUnits);
+    QFETCH(float, caption);
+    m_fixture->type(u"S");
+    tick(runMilliseconds);
+    QCOMPARE(clockPanel()->fieldUnits(), fieldUnits);
+    QCOMPARE(clockPanel()->caption(), caption);
+    QVERIFY(timer()->running());
+    QCOMPARE(m_fixture->sound->plays(), 0);
+}
+
+void TestBoardClock::runOutStopsAndBuzzesOnce()
+{
+    m_fixture->focus(u"tledGame"_s);
+    m_fixture->type(u"0.02\rS");
+    tick(1900);
+    QVERIFY(timer()->running());
+    QCOMPARE(m_fixture->sound->plays(), 0);
+    tick(100);
+    QVERIFY(!timer()->running());
+    QVERIFY(timer()->seconds() <= Currency());
+    QCOMPARE(m_fixture->sound->plays(), 1);
+    tick();
+    tick();
+    QCOMPARE(m_fixture->sound->plays(), 1);
+}
+
+void TestBoardClock::startAgainAtZeroStopsWithoutASecondBuzz()
+{
+    m_fixture->focus(u"tledGame"_s);
+    m_fixture->type(u"0.01\rS");
+    tick(1000);
+    QCOMPARE(m_fixture->sound->plays(), 1);
+    m_fixture->sound->finishPlay();
+    m_fixture->type(u"S");
+    QVERIFY(timer()->running());
+    tick();
+    QVERIFY(!timer()->running());
+    QCOMPARE(m_fixture->sound->plays(), 1);
+}
+
+void TestBoardClock::resetRestoresThePresetAndRearmsTheBuzz()
+{
+    m_fixture->focus(u"tledGame"_s);
+    m_fixture->type(u"0.01\rS");
+    tick(1000);
+    m_fixture->sound->finishPlay();
+    m_fixture->type(u"R");
+    QCOMPARE(timer()->seconds(), Currency::fromInteger(1));
+    QCOMPARE(clockPanel()->caption(), 1.0f);
+    m_fixture->type(u"S");
+    tick(1000);
+    QCOMPARE(m_fixture->sound->plays(), 2);
+}
+
+void TestBoardClock::typedEntry_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("seconds"); // -1: refused, the clock keeps 600
+    QTest::newRow("2 5 Enter is 25:00") << u"25\r"_s << 1500;
+    QTest::newRow("10.30 is 10:30") << u"10.30\r"_s << 630;
+    QTest::newRow("1.5 is 1:05") << u"1.5\r"_s << 65;
+    QTest::newRow("99.59 is the largest") << u"99.59\r"_s << 5999;
+    QTest::newRow("99.599 is refused") << u"99.599\r"_s << -1;
+    QTest::newRow("1 0 0 Enter is refused") << u"100\r"_s << -1;
+    QTest::newRow("two points are refused") << u"1.2.3\r"_s << -1;
+    QTest::newRow("signs and clear type nothing") << u"+4-#\r"_s << 240;
+    QTest::newRow("space drops the typed text") << u"9 3\r"_s << 180;
+    QTest::newRow("nothing shows until Enter") << u"7"_s << -1;
+}
+
+void TestBoardClock::typedEntry()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, seconds);
+    m_fixture->focus(u"tledGame"_s);
+    m_fixture->type(keys);
+    const Currency expected = Currency::fromInteger(seconds < 0 ? 600 : seconds);
+    QCOMPARE(timer()->seconds(), expected);
+    QCOMPARE(m_fixture->board->ClockPreset(), expected);
+    QCOMPARE(clockPanel()->caption(), float(seconds < 0 ? 600 : seconds));
+    if (seconds < 0)
+        return;
+    // The typed value is what the reset key restores.
+    tick(3000);
+    m_fixture->type(u"SR");
+    QCOMPARE(timer()->seconds(), expected);
+}
+
+void TestBoardClock::typedEntryKeepsARunningClockRunning()
+{
+    m_fixture->focus(u"tledGame"_s);
+    m_fixture->type(u"S");
+    tick(2000);
+    m_fixture->type(u"100\r");
+    QVERIFY(timer()->running());
+    QCOMPARE(timer()->seconds(), Currency::fromInteger(598));
+    m_fixture->type(u"3\r");
+    QVERIFY(timer()->running());
+    tick(1000);
+    QCOMPARE(timer()->seconds(), Currency::fromInteger(179));
+}
+
+void TestBoardClock::emptyEnterSetsZeroStopsAndBuzzes()
+{
+    m_fixture->focus(u"tledGame"_s);
+    m_fixture->type(u"S\r");
+    QCOMPARE(timer()->seconds(), Currency());
+    QVERIFY(!timer()->running());
+    QCOMPARE(m_fixture->sound->plays(), 1);
+    QCOMPARE(clockPanel()->fieldUnits(), u"1,.1"_s);
+}
+
+void TestBoardClock::timeOfDay()
+{
+    m_fixture->type(u"C");
+    QVERIFY(m_fixture->board->ClockTime());
+    const QTime before = QTime::currentTime();
+    tick();
+    const QTime after = QTime::currentTime();
+    QCOMPARE(clockPanel()->fieldUnits(), u"60,1"_s);
+    const float shown = clockPanel()->caption();
+    QVERIFY(shown == float(before.hour() * 60 + before.minute()) || shown == float(after.hour() * 60 + after.minute()));
+    m_fixture->type(u"C");
+    tick();
+    QCOMPARE(clockPanel()->caption(), 600.0f);
+}
+
+void TestBoardClock::timeOfDayStillStopsAndBuzzesAtZero()
+{
+    m_fixture->focus(u"tledGame"_s);
+    m_fixture->type(u"0.03\rCS");
+    tick(3000);
+    QVERIFY(!timer()->running());
+    QCOMPARE(m_fixture->sound->plays(), 1);
+    QVERIFY(m_fixture->board->ClockTime());
+}
+
+void TestBoardClock::refreshTimerDrivesTheDisplay()
+{
+    m_fixture->type(u"S");
+    m_fixture->clock.advanceMilliseconds(61'000);
+    QTRY_COMPARE(clockPanel()->caption(), 539.0f);
+}
+
+QTEST_MAIN(TestBoardClock)
+#include "testBoardClock.moc"

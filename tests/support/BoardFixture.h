@@ -1,0 +1,116 @@
+#pragma once
+
+#include "BoardDesign.h"
+#include "FakeNumLock.h"
+#include "FakeSoundDevice.h"
+#include "ManualClock.h"
+#include "NumberPanel.h"
+#include "Settings.h"
+#include "SettingsIo.h"
+#include "SettingsStore.h"
+#include "TimePanel.h"
+#include "frmScoreboard.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// A board on the offscreen platform with the default settings, a hand-driven clock, a recording sound
+// device and a fake NumLock. Keys are typed as the operator types them: real key events delivered to
+// whichever element has the focus.
+class BoardFixture
+{
+public:
+    BoardFixture()
+    {
+        SettingsStore emptyStore(m_folder.filePath(QStringLiteral("empty.ini")));
+        LoadSettings(emptyStore, settings);
+    }
+
+    BoardServices services()
+    {
+        BoardServices fakes;
+        fakes.clock = &clock;
+        fakes.soundDevice = [this](QObject *owner) { return sound = new FakeSoundDevice(owner); };
+        fakes.numLock = &numLock;
+        return fakes;
+    }
+
+    // Creates and shows the board; settings may be changed before.
+    frmScoreboard &open()
+    {
+        board = std::make_unique<frmScoreboard>(BoardDesign::elements(), settings, services());
+        board->showBoard();
+        board->activateWindow();
+        if (!QTest::qWaitForWindowActive(board.get()))
+            qWarning("The board window did not become active");
+        return *board;
+    }
+
+    template<typename Element = QWidget> Element *find(const QString &name) const
+    {
+        return board->findChild<Element *>(name);
+    }
+
+    QString caption(const QString &panel) const { return find<NumberPanel>(panel)->caption(); }
+    void setCaption(const QString &panel, const QString &value) { find<NumberPanel>(panel)->setCaption(value); }
+
+    void focus(const QString &name)
+    {
+        find(name)->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::processEvents();
+    }
+
+    // Keys as the operator types them: digits, "+", "-", ".", "\r" Enter, " " Space, "#" Delete, capital
+    // letters, "<" ">" "^" "v" the arrows; each one a press and a release on the focused element.
+    void type(QStringView keys)
+    {
+        for (QChar key : keys)
+            press(qtKey(key));
+    }
+
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : QApplication::activeWindow(), key, modifiers);
+    }
+
+    static Qt::Key qtKey(QChar key)
+    {
+        switch (key.unicode()) {
+        case u'+':
+            return Qt::Key_Plus;
+        case u'-':
+            return Qt::Key_Minus;
+        case u'.':
+            return Qt::Key_Period;
+        case u'\r':
+            return Qt::Key_Return;
+        case u' ':
+            return Qt::Key_Space;
+        case u'#':
+            return Qt::Key_Delete;
+        case u'<':
+            return Qt::Key_Left;
+        case u'>':
+            return Qt::Key_Right;
+        case u'^':
+            return Qt::Key_Up;
+        case u'v':
+            return Qt::Key_Down;
+        default:
+            return Qt::Key(key.unicode()); // digits and capital letters share their Qt key code
+        }
+    }
+
+    Settings settings;
+    ManualClock clock;
+    FakeNumLock numLock;
+    FakeSoundDevice *sound = nullptr;
+    std::unique_ptr<frmScoreboard> board;
+
+private:
+    QTemporaryDir m_folder;
+};
