@@ -13,6 +13,7 @@
 #include "NumLockState.h"
 #include "NumberPanel.h"
 #include "PictureBox.h"
+#include "QtLayoutWindow.h"
 #include "SelectionHighlight.h"
 #include "Settings.h"
 #include "Shape.h"
@@ -31,10 +32,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Design client area of the board, in twips.
-constexpr int DesignClientWidth = 9480;
-constexpr int DesignClientHeight = 6795;
-
 CommandKeys commandKeysOf(const Settings &settings)
 {
     return {settings.StartStopClockKey, settings.ResetClockKey, settings.ClockSwitchKey, settings.ClearKey,
@@ -43,14 +40,14 @@ CommandKeys commandKeysOf(const Settings &settings)
 
 } // namespace
 
-frmScoreboard::frmScoreboard(const QList<ElementDesign> &design, const Settings &settings, BoardServices services,
+frmScoreboard::frmScoreboard(const WindowDesign &design, const Settings &settings, BoardServices services,
                              QWidget *parent)
     : QWidget(parent)
     , m_settings(settings)
 {
     setObjectName(u"frmScoreboard"_s);
-    setWindowTitle(u"Vantaro"_s);
-    resize(Element::twipsToPixels(DesignClientWidth), Element::twipsToPixels(DesignClientHeight));
+    setWindowTitle(design.caption);
+    resize(Element::twipsToPixels(design.clientWidth), Element::twipsToPixels(design.clientHeight));
 
     if (!services.numLock)
         m_platformNumLock = NumLockState::forPlatform();
@@ -62,7 +59,7 @@ frmScoreboard::frmScoreboard(const QList<ElementDesign> &design, const Settings 
     DesignBuilder builder;
     builder.setFactory(u"GameTimer"_s, [&clock](QObject *owner) { return new GameTimer(clock, owner); });
     builder.setFactory(u"MMControl"_s, soundDevice);
-    m_elements = builder.build(this, design);
+    m_elements = builder.build(this, design.elements);
     Q_ASSERT_X(builder.errors().isEmpty(), "frmScoreboard", qPrintable(builder.errors().join(u'\n')));
 
     findElements();
@@ -211,6 +208,7 @@ bool frmScoreboard::eventFilter(QObject *watched, QEvent *event)
 
 void frmScoreboard::Form_Load()
 {
+    RecordLayout();
     openBuzzer();
     m_clockPreset = Currency::fromInteger(600);
     m_gameTimer->setSeconds(m_clockPreset);
@@ -228,6 +226,11 @@ void frmScoreboard::showBoard()
         restored.moveCenter(screen->availableGeometry().center());
         move(restored.topLeft());
     }
+    // The window system maximizes and activates the board in an order of its own, and every resize
+    // hides the highlight; while the opening settles, the field with the focus stays marked.
+    constexpr int SettlingMilliseconds = 1500;
+    m_openingSettles = true;
+    QTimer::singleShot(SettlingMilliseconds, this, [this] { m_openingSettles = false; });
     showMaximized();
     m_homeScore->setFocus(Qt::OtherFocusReason);
 }
@@ -296,7 +299,29 @@ void frmScoreboard::afterOptionsDialog()
     UpdateLabels();
     UpdateFormColors();
     RefreshTime();
+    RecordLayout();
     reopenBuzzer();
+}
+
+void frmScoreboard::RecordLayout()
+{
+    m_layout.RecordLayout(QtLayoutWindow(this, m_elements));
+}
+
+void frmScoreboard::RescaleLayout()
+{
+    QtLayoutWindow window(this, m_elements);
+    m_layout.RescaleLayout(window);
+}
+
+void frmScoreboard::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    RescaleLayout();
+    ObjectSelected(nullptr);
+    UpdateLabels();
+    if (m_openingSettles)
+        markFocusedField();
 }
 
 void frmScoreboard::UpdateLabels()
@@ -386,6 +411,19 @@ void frmScoreboard::keyReleaseEvent(QKeyEvent *event)
     if (!event->isAutoRepeat())
         AllKeyUp(VirtualKey::fromKeyEvent(*event), VirtualKey::shiftState(event->modifiers()));
     event->accept();
+}
+
+void frmScoreboard::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && m_openingSettles)
+        markFocusedField();
+}
+
+void frmScoreboard::markFocusedField()
+{
+    if (isActiveWindow() && m_highlighted.contains(focusWidget()))
+        ObjectSelected(focusWidget());
 }
 
 void frmScoreboard::closeEvent(QCloseEvent *event)

@@ -2,11 +2,12 @@
 
 #include "ClockEntry.h"
 #include "Currency.h"
-#include "ElementDesign.h"
+#include "LayoutEngine.h"
 #include "NumberEdit.h"
 #include "NumberEntry.h"
 #include "Possession.h"
 #include "SetPairEntry.h"
+#include "WindowDesign.h"
 #include "ZeroWatch.h"
 
 #include <QList>
@@ -47,7 +48,7 @@ class frmScoreboard : public QWidget
 
 public:
     // Builds the elements and runs the load sequence; the window is shown by showBoard().
-    frmScoreboard(const QList<ElementDesign> &design, const Settings &settings, BoardServices services = {},
+    frmScoreboard(const WindowDesign &design, const Settings &settings, BoardServices services = {},
                   QWidget *parent = nullptr);
     // Closes the sound device even when the window goes away without being closed.
     ~frmScoreboard() override;
@@ -72,6 +73,8 @@ public:
     void UpdateNumLock();
     void UpdateLabels();
     void UpdateFormColors();
+    void RecordLayout();
+    void RescaleLayout();
 
     Currency ClockPreset() const { return m_clockPreset; }
     bool ClockTime() const { return m_clockTime; }
@@ -86,6 +89,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -103,6 +108,7 @@ private:
     void reopenBuzzer();
     void buzzerDone();
     void afterOptionsDialog();
+    void markFocusedField();
     void addToScore(NumberPanel *field);
     qint16 entryCode(qint16 keyCode) const;
 
@@ -123,6 +129,7 @@ private:
     GameTimer *m_gameTimer = nullptr;
     SoundDevice *m_buzzer = nullptr;
 
+    LayoutEngine m_layout;
     Possession m_possession;
     NumberEntry m_numberEntry;
     SetPairEntry m_setPairEntry;
@@ -131,6 +138,7 @@ private:
     Currency m_clockPreset;
     bool m_clockTime = false;
     bool m_buzzerPlaying = false;
+    bool m_openingSettles = false;
 
     std::unique_ptr<NumLockState> m_platformNumLock;
     NumLockState *m_numLock = nullptr;

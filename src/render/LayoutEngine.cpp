@@ -64,14 +64,16 @@ const ScaledProperty &propertyNamed(const char *name)
 }
 
 // The properties recorded from an element of the kind, in recording order; null for a kind the layout
-// leaves alone. A line is placed by its end points only.
+// leaves alone. A line is placed by its end points only. Our LED panels draw their digits to fit their
+// own box rather than sizing the box from their dots, so their Height and Width are recorded too;
+// otherwise a maximized board would keep its LED fields at their design size.
 const QList<const char *> *recordedProperties(const QString &kind)
 {
     static const QHash<QString, QList<const char *>> byKind {
-        {u"LampPanel"_s, {"LightDiameter", "LightSpacing", "Left", "Top"}},
-        {u"SegmentPanel"_s, {"Size", "Left", "Top"}},
-        {u"NumberPanel"_s, {"Size", "PaddingH", "PaddingV", "PaddingI", "Left", "Top"}},
-        {u"TimePanel"_s, {"Size", "PaddingH", "PaddingV", "PaddingI", "PaddingD", "Left", "Top"}},
+        {u"LampPanel"_s, {"Height", "Width", "LightDiameter", "LightSpacing", "Left", "Top"}},
+        {u"SegmentPanel"_s, {"Height", "Width", "Size", "Left", "Top"}},
+        {u"NumberPanel"_s, {"Height", "Width", "Size", "PaddingH", "PaddingV", "PaddingI", "Left", "Top"}},
+        {u"TimePanel"_s, {"Height", "Width", "Size", "PaddingH", "PaddingV", "PaddingI", "PaddingD", "Left", "Top"}},
         {u"PictureBox"_s, {"Height", "Width", "Left", "Top"}},
         {u"Image"_s, {"Height", "Width", "Left", "Top"}},
         {u"Label"_s, {"Height", "Width", "FontSize", "Left", "Top"}},

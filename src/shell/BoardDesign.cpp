@@ -153,4 +153,9 @@ QList<ElementDesign> elements()
     return design;
 }
 
+WindowDesign window()
+{
+    return {u"Vantaro"_s, 9480, 6795, elements()};
+}
+
 } // namespace BoardDesign

@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     }
 
     // Declared after the application, so that the board and its sound player go first.
-    frmScoreboard board(BoardDesign::elements(), Settings::instance());
+    frmScoreboard board(BoardDesign::window(), Settings::instance());
     QObject::connect(&board, &frmScoreboard::unloaded, &app, &QApplication::quit);
     board.showBoard();
     return app.exec();

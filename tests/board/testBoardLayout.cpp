@@ -12,6 +12,22 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The board's elements as the design places them, before any load step or layout moves them.
+std::unique_ptr<QWidget> designWindow()
+{
+    DesignBuilder builder;
+    builder.setFactory(u"GameTimer"_s, [](QObject *parent) { return new QObject(parent); });
+    builder.setFactory(u"MMControl"_s, [](QObject *parent) { return new QObject(parent); });
+    auto window = std::make_unique<QWidget>();
+    window->setObjectName(u"frmScoreboard"_s);
+    builder.build(window.get(), BoardDesign::elements());
+    return window;
+}
+
+} // namespace
+
 class TestBoardLayout : public QObject
 {
     Q_OBJECT
@@ -87,6 +103,13 @@ void TestBoardLayout::elementPlaces_data()
     QTest::newRow("picSet3") << u"PictureBox"_s << QString() << QList<int> {4800, 5400, 2175, 825};
     QTest::newRow("picSet4") << u"PictureBox"_s << QString() << QList<int> {7080, 5400, 2175, 825};
     QTest::newRow("shpObjectSelected") << u"Shape"_s << QString() << QList<int> {5280, 3480, 255, 255};
+    QTest::newRow("nledSet1H") << u"NumberPanel"_s << u"picSet1"_s << QList<int> {0, 0, 960, 825};
+    QTest::newRow("nledSet2V") << u"NumberPanel"_s << u"picSet2"_s << QList<int> {1200, 0, 960, 825};
+    QTest::newRow("Shape2") << u"Shape"_s << u"picSet1"_s << QList<int> {1005, 120, 165, 165};
+    QTest::newRow("Shape4") << u"Shape"_s << u"picSet1"_s << QList<int> {1005, 540, 165, 165};
+    QTest::newRow("Shape6") << u"Shape"_s << u"picSet2"_s << QList<int> {1005, 120, 165, 165};
+    QTest::newRow("Shape7") << u"Shape"_s << u"picSet3"_s << QList<int> {1005, 540, 165, 165};
+    QTest::newRow("Shape10") << u"Shape"_s << u"picSet4"_s << QList<int> {1005, 540, 165, 165};
 }
 
 void TestBoardLayout::elementPlaces()
@@ -95,13 +118,8 @@ void TestBoardLayout::elementPlaces()
     QFETCH(QString, container);
     QFETCH(QList<int>, box);
     // Built from the design alone: the board's load later centres team names and moves the highlight.
-    DesignBuilder builder;
-    builder.setFactory(u"GameTimer"_s, [](QObject *parent) { return new QObject(parent); });
-    builder.setFactory(u"MMControl"_s, [](QObject *parent) { return new QObject(parent); });
-    QWidget window;
-    window.setObjectName(u"frmScoreboard"_s);
-    builder.build(&window, BoardDesign::elements());
-    auto *element = window.findChild<Element *>(QString::fromLatin1(QTest::currentDataTag()));
+    const auto window = designWindow();
+    auto *element = window->findChild<Element *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(element);
     QCOMPARE(ElementKind::of(element), kind);
     QCOMPARE(element->parentWidget()->objectName(), container.isEmpty() ? u"frmScoreboard"_s : container);
@@ -141,11 +159,11 @@ void TestBoardLayout::setBoxes()
     for (QWidget *child : {static_cast<QWidget *>(home), static_cast<QWidget *>(visitor), static_cast<QWidget *>(upper),
                            static_cast<QWidget *>(lower)})
         QCOMPARE(child->parentWidget()->objectName(), box);
-    QCOMPARE((QList<int> {home->leftTwips(), home->topTwips(), home->widthTwips(), home->heightTwips()}),
-             (QList<int> {0, 0, 960, 825}));
-    QCOMPARE((QList<int> {visitor->leftTwips(), visitor->topTwips()}), (QList<int> {1200, 0}));
-    QCOMPARE((QList<int> {upper->leftTwips(), upper->topTwips(), lower->topTwips(), upper->widthTwips()}),
-             (QList<int> {1005, 120, 540, 165}));
+    // The home points at the left, the colon in the middle, the visitor points at the right.
+    QVERIFY(home->geometry().right() < upper->geometry().left());
+    QVERIFY(upper->geometry().right() < visitor->geometry().left());
+    QCOMPARE(upper->geometry().left(), lower->geometry().left());
+    QVERIFY(upper->geometry().bottom() < lower->geometry().top());
     QCOMPARE(upper->shape(), int(Shape::Circle));
     QCOMPARE(upper->fillStyle(), int(Shape::SolidFill));
     QCOMPARE(upper->borderStyle(), int(Shape::NoOutline));
@@ -157,11 +175,10 @@ void TestBoardLayout::setBoxes()
 
 void TestBoardLayout::linesBetweenSets()
 {
-    BoardFixture fixture;
-    fixture.open();
+    const auto window = designWindow();
     const QList<int> xs {2475, 4740, 7025};
     for (int i = 0; i < 3; ++i) {
-        auto *line = fixture.find<Line>(u"Line%1"_s.arg(i + 1));
+        auto *line = window->findChild<Line *>(u"Line%1"_s.arg(i + 1));
         QVERIFY(line);
         QCOMPARE((QList<int> {line->x1(), line->y1(), line->x2(), line->y2(), line->borderWidth()}),
                  (QList<int> {xs[i], 5385, xs[i], 6225, 3}));
@@ -170,19 +187,19 @@ void TestBoardLayout::linesBetweenSets()
 
 void TestBoardLayout::labelsAreBoldArialAndCentred()
 {
-    BoardFixture fixture;
-    fixture.open();
-    const QList<Label *> labels = fixture.board->findChildren<Label *>();
+    const auto window = designWindow();
+    const QList<Label *> labels = window->findChildren<Label *>();
     QCOMPARE(labels.size(), 11);
     for (Label *label : labels) {
         QVERIFY2(label->fontBold(), qPrintable(label->objectName()));
         QCOMPARE(label->fontName(), u"Arial"_s);
         QCOMPARE(label->alignment(), int(Label::Center));
     }
-    QCOMPARE(fixture.find<Label>(u"lblTitle"_s)->fontSize(), 32.25);
-    QCOMPARE(fixture.find<Label>(u"lblPossH"_s)->caption(), u"<"_s);
-    QCOMPARE(fixture.find<Label>(u"lblPossV"_s)->caption(), u">"_s);
-    QCOMPARE(fixture.find<Label>(u"lblGamesWon"_s)->caption(), u"Games Won"_s);
+    QCOMPARE(window->findChild<Label *>(u"lblTitle"_s)->fontSize(), 32.25);
+    QCOMPARE(window->findChild<Label *>(u"lblPossH"_s)->fontSize(), 26.25);
+    QCOMPARE(window->findChild<Label *>(u"lblPossH"_s)->caption(), u"<"_s);
+    QCOMPARE(window->findChild<Label *>(u"lblPossV"_s)->caption(), u">"_s);
+    QCOMPARE(window->findChild<Label *>(u"lblGamesWon"_s)->caption(), u"Games Won"_s);
 }
 
 void TestBoardLayout::labelsHaveNoBoxBehindTheirText()

@@ -41,11 +41,14 @@ public:
     // Creates and shows the board; settings may be changed before.
     frmScoreboard &open()
     {
-        board = std::make_unique<frmScoreboard>(BoardDesign::elements(), settings, services());
+        board = std::make_unique<frmScoreboard>(BoardDesign::window(), settings, services());
         board->showBoard();
         board->activateWindow();
         if (!QTest::qWaitForWindowActive(board.get()))
             qWarning("The board window did not become active");
+        // Opened once the maximized size has arrived.
+        if (!QTest::qWaitFor([this] { return board->width() > BoardDesign::window().clientWidth / 15; }))
+            qWarning("The board was not maximized");
         return *board;
     }
 
