@@ -84,8 +84,8 @@ void LedPanel::rebuild()
     m_litPath = QPainterPath();
     m_unlitPath = QPainterPath();
     m_separatorPath = QPainterPath();
-    const LedLayout::Arrangement arrangement
-        = LedLayout::arrange(size(), spacing(), m_style, twipsToPixelsF(m_size), referenceCells(), m_builtCells);
+    const LedLayout::Arrangement arrangement = LedLayout::arrange(
+        size(), spacing(), m_style, twipsToPixelsF(m_size * TwipsPerSizeUnit), referenceCells(), m_builtCells);
     for (const LedLayout::Cell &cell : arrangement.cells) {
         if (LedGlyph::isSeparator(cell.character)) {
             m_separatorPath.addPath(LedGlyph::separatorShape(m_style, cell.character, cell.box, arrangement.stroke));

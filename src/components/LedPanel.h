@@ -13,10 +13,11 @@
 // background. The lamp shapes are built whenever the size, a property or the shown cells change, so that
 // painting only fills ready paths; a write that changes nothing does not repaint.
 //
-// Size is in twips, like the geometry: the thickness of a segment in the Lines style or the diameter of
-// a dot in the Dots style, clamped to what the cells allow (a bar at most a quarter of the digit's width,
-// dots at most 0.9 of their pitch, never under one pixel). LedType 0 is "Lines", 1 is "Dots"; any other
-// style and any colour outside 0 to 0xFFFFFF are refused and leave the panel as it is.
+// Size is the stroke in tenths of a point (2 twips each): the thickness of a segment in the Lines style
+// or the diameter of a dot in the Dots style (Size 80 is an 8-point stroke, about 11 pixels on a board of
+// its design size: a bold scoreboard digit), clamped to what the cells allow (a bar at most a quarter of
+// the digit's width, dots at most 0.9 of their pitch, never under one pixel). LedType 0 is "Lines", 1 is
+// "Dots"; any other style and any colour outside 0 to 0xFFFFFF are refused and leave the panel as it is.
 class LedPanel : public Element
 {
     Q_OBJECT
@@ -26,7 +27,8 @@ class LedPanel : public Element
     Q_PROPERTY(double Size READ sizeTwips WRITE setSizeTwips)
 
 public:
-    static constexpr int DefaultSize = 80;
+    static constexpr int DefaultSize = 45;
+    static constexpr int TwipsPerSizeUnit = 2;
 
     int backColor() const { return m_backColor; }
     void setBackColor(int colour);
