@@ -27,6 +27,6 @@ install_missing() {
 configure_and_build() {
     local build_dir=$1
     shift
-    cmake -S "$VANTARO_ROOT" -B "$build_dir" -G Ninja "$@"
-    cmake --build "$build_dir" --parallel 2
+    cmake -S "$VANTARO_ROOT" -B "$build_dir" -G Ninja "$@" &&
+        cmake --build "$build_dir" --parallel 2
 }

@@ -1,0 +1,6 @@
+#include "SoundDevice.h"
+
+SoundDevice::SoundDevice(QObject *parent)
+    : QObject(parent)
+{
+}
