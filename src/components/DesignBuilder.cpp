@@ -1,14 +1,22 @@
 #include "DesignBuilder.h"
 
+#include "ComboBox.h"
+#include "CommandButton.h"
 #include "ElementKind.h"
+#include "Frame.h"
 #include "Image.h"
 #include "Label.h"
 #include "LampPanel.h"
 #include "Line.h"
 #include "NumberPanel.h"
+#include "OptionButton.h"
 #include "PictureBox.h"
+#include "ScrollBar.h"
 #include "SegmentPanel.h"
 #include "Shape.h"
+#include "TabControl.h"
+#include "TabPage.h"
+#include "TextBox.h"
 #include "TimePanel.h"
 
 #include <QMetaProperty>
@@ -22,6 +30,15 @@ namespace {
 template<typename Widget> DesignBuilder::Factory widgetFactory()
 {
     return [](QObject *parent) { return new Widget(qobject_cast<QWidget *>(parent)); };
+}
+
+// A page joins the tab control it is created in.
+QObject *createTabPage(QObject *parent)
+{
+    auto *page = new TabPage(qobject_cast<QWidget *>(parent));
+    if (auto *tabs = qobject_cast<TabControl *>(parent))
+        tabs->addPage(page);
+    return page;
 }
 
 bool isWindowless(const QObject *element)
@@ -45,6 +62,14 @@ DesignBuilder::DesignBuilder()
     m_factories.insert(QStringLiteral("SegmentPanel"), widgetFactory<SegmentPanel>());
     m_factories.insert(QStringLiteral("LampPanel"), widgetFactory<LampPanel>());
     m_factories.insert(QStringLiteral("Timer"), [](QObject *parent) { return new QTimer(parent); });
+    m_factories.insert(QStringLiteral("CommandButton"), widgetFactory<CommandButton>());
+    m_factories.insert(QStringLiteral("TextBox"), widgetFactory<TextBox>());
+    m_factories.insert(QStringLiteral("OptionButton"), widgetFactory<OptionButton>());
+    m_factories.insert(QStringLiteral("Frame"), widgetFactory<Frame>());
+    m_factories.insert(QStringLiteral("ComboBox"), widgetFactory<ComboBox>());
+    m_factories.insert(QStringLiteral("ScrollBar"), widgetFactory<ScrollBar>());
+    m_factories.insert(QStringLiteral("TabControl"), widgetFactory<TabControl>());
+    m_factories.insert(QStringLiteral("TabPage"), createTabPage);
 }
 
 void DesignBuilder::setFactory(const QString &kind, Factory factory)

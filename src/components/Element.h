@@ -1,12 +1,13 @@
 #pragma once
 
+#include "TwipsGeometry.h"
+
 #include <QWidget>
 
-// Base of every visible board and dialog element: a widget whose position and size are kept in twips
-// (1/1440 inch, 15 per logical pixel) and exposed as the properties Left, Top, Width and Height, so that
-// the generic layout, colour and style passes can reach them by name. Setters take real numbers and
-// round them half to even; the widget geometry follows in whole logical pixels.
-class Element : public QWidget
+// Base of every visible board and dialog element drawn by this program: a widget whose position and
+// size are kept in twips and exposed as the properties Left, Top, Width and Height, so that the generic
+// layout, colour and style passes can reach them by name.
+class Element : public QWidget, public TwipsGeometry
 {
     Q_OBJECT
     Q_PROPERTY(double Left READ leftTwips WRITE setLeftTwips)
@@ -15,27 +16,5 @@ class Element : public QWidget
     Q_PROPERTY(double Height READ heightTwips WRITE setHeightTwips)
 
 public:
-    static constexpr int TwipsPerPixel = 15;
-
     explicit Element(QWidget *parent = nullptr);
-
-    int leftTwips() const { return m_left; }
-    int topTwips() const { return m_top; }
-    int widthTwips() const { return m_width; }
-    int heightTwips() const { return m_height; }
-    void setLeftTwips(double twips);
-    void setTopTwips(double twips);
-    void setWidthTwips(double twips);
-    void setHeightTwips(double twips);
-    void setTwipsGeometry(double left, double top, double width, double height);
-
-    static int twipsToPixels(double twips);
-
-private:
-    void applyGeometry();
-
-    int m_left = 0;
-    int m_top = 0;
-    int m_width = 0;
-    int m_height = 0;
 };

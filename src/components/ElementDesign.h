@@ -13,6 +13,12 @@ struct DesignProperty
     QVariant value;
 };
 
+// The four geometry properties of a design row, in twips.
+inline QList<DesignProperty> twipsGeometry(int left, int top, int width, int height)
+{
+    return {{"Left", left}, {"Top", top}, {"Width", width}, {"Height", height}};
+}
+
 struct ElementDesign
 {
     enum class Focus {

@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <qdrawutil.h>
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +22,7 @@ void Label::setCaption(const QString &caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
+    fitToText();
     update();
 }
 
@@ -57,10 +59,51 @@ void Label::setForeColor(int color)
     update();
 }
 
+void Label::setBackColor(int color)
+{
+    m_backColor = color;
+    update();
+}
+
 void Label::setAlignment(int alignment)
 {
     m_alignment = alignment;
     update();
+}
+
+void Label::setBackStyle(int style)
+{
+    m_backStyle = style;
+    update();
+}
+
+void Label::setBorderStyle(int style)
+{
+    m_borderStyle = style;
+    fitToText();
+    update();
+}
+
+void Label::setWordWrap(bool wrap)
+{
+    m_wordWrap = wrap;
+    update();
+}
+
+void Label::setAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    fitToText();
+}
+
+void Label::fitToText()
+{
+    if (!m_autoSize)
+        return;
+    const QSize text = fontMetrics().size(0, m_caption);
+    const int border = 2 * borderPixels();
+    setWidthTwips(double(text.width() + border) * TwipsPerPixel);
+    setHeightTwips(double(text.height() + border) * TwipsPerPixel);
 }
 
 void Label::setClickable(bool clickable)
@@ -74,21 +117,44 @@ void Label::applyFont()
     labelFont.setPointSizeF(m_fontSize);
     labelFont.setBold(m_fontBold);
     setFont(labelFont);
+    fitToText();
     update();
 }
 
 void Label::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (m_backStyle == Opaque)
+        painter.fillRect(rect(), ColorValue::toQColor(m_backColor));
+    if (m_borderStyle == FixedSingle)
+        qDrawWinPanel(&painter, rect(), palette(), true);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(ColorValue::toQColor(m_foreColor));
+    painter.drawText(textRect(), textFlags(), m_caption);
+}
+
+QRect Label::textRect() const
+{
+    const int border = borderPixels();
+    return rect().adjusted(border, border, -border, -border);
+}
+
+int Label::textFlags() const
+{
     Qt::Alignment horizontal = Qt::AlignHCenter;
     if (m_alignment == LeftJustify)
         horizontal = Qt::AlignLeft;
     else if (m_alignment == RightJustify)
         horizontal = Qt::AlignRight;
     // Text starts at the top like the classic label, so design positions keep their meaning.
-    painter.drawText(rect(), int(horizontal | Qt::AlignTop), m_caption);
+    return int(horizontal | Qt::AlignTop) | (m_wordWrap ? int(Qt::TextWordWrap) : 0);
+}
+
+bool Label::captionFits() const
+{
+    const QRect available = textRect();
+    const QRect needed = fontMetrics().boundingRect(available, textFlags(), m_caption);
+    return needed.width() <= available.width() && needed.height() <= available.height();
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)

@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <qdrawutil.h>
 
 PictureBox::PictureBox(QWidget *parent)
     : Element(parent)
@@ -21,10 +22,18 @@ void PictureBox::setBackColor(int color)
     update();
 }
 
+void PictureBox::setBorderStyle(int style)
+{
+    m_borderStyle = style;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), ColorValue::toQColor(m_backColor));
+    if (m_borderStyle == 1)
+        qDrawWinPanel(&painter, rect(), palette(), true);
 }
 
 void PictureBox::keyPressEvent(QKeyEvent *event)

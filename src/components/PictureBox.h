@@ -3,18 +3,22 @@
 #include "Element.h"
 
 // A windowed container: it paints its background colour, clips its children, can hold the keyboard
-// focus and reports the keys pressed while it has it as virtual-key codes.
+// focus and reports the keys pressed while it has it as virtual-key codes. BorderStyle 1 gives it a
+// sunken frame, as a dialog's colour swatch has.
 class PictureBox : public Element
 {
     Q_OBJECT
     Q_CLASSINFO("Kind", "PictureBox")
     Q_PROPERTY(int BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(int BorderStyle READ borderStyle WRITE setBorderStyle)
 
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     int backColor() const { return m_backColor; }
     void setBackColor(int color);
+    int borderStyle() const { return m_borderStyle; }
+    void setBorderStyle(int style);
 
 signals:
     void KeyDown(qint16 &keyCode, int shift);
@@ -27,4 +31,5 @@ protected:
 
 private:
     int m_backColor = 0;
+    int m_borderStyle = 0;
 };

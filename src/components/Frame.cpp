@@ -1,0 +1,7 @@
+#include "Frame.h"
+
+Frame::Frame(QWidget *parent)
+    : QGroupBox(parent)
+    , TwipsGeometry(this)
+{
+}

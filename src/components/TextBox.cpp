@@ -1,0 +1,7 @@
+#include "TextBox.h"
+
+TextBox::TextBox(QWidget *parent)
+    : QLineEdit(parent)
+    , TwipsGeometry(this)
+{
+}

@@ -1,0 +1,6 @@
+#include "CommonDialog.h"
+
+CommonDialog::CommonDialog(QObject *parent)
+    : QObject(parent)
+{
+}

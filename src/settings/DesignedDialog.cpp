@@ -1,0 +1,24 @@
+#include "DesignedDialog.h"
+
+#include "DesignBuilder.h"
+#include "Element.h"
+
+using namespace Qt::StringLiterals;
+
+DesignedDialog::DesignedDialog(const WindowDesign &design, QWidget *parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                  | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(design.caption);
+    setFixedSize(Element::twipsToPixels(design.clientWidth), Element::twipsToPixels(design.clientHeight));
+    QFont designFont(u"Arial"_s);
+    designFont.setPointSizeF(8.25);
+    setFont(designFont);
+}
+
+void DesignedDialog::buildElements(const WindowDesign &design, DesignBuilder &builder)
+{
+    builder.build(this, design.elements);
+    Q_ASSERT_X(builder.errors().isEmpty(), "DesignedDialog", qPrintable(builder.errors().join(u'\n')));
+}

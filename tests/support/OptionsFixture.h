@@ -1,0 +1,157 @@
+#pragma once
+
+#include "ChooseKeyDesign.h"
+#include "FakeCommonDialog.h"
+#include "FakeDialogPrompts.h"
+#include "FakeNumLock.h"
+#include "NumLockPolicy.h"
+#include "OptionsDesign.h"
+#include "PictureFit.h"
+#include "Settings.h"
+#include "SettingsIo.h"
+#include "SettingsStore.h"
+#include "TabControl.h"
+#include "TabPage.h"
+#include "frmChooseKey.h"
+#include "frmOptions.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+// The options dialog on the offscreen platform, opened over settings loaded from an empty store (the
+// defaults), saving to a temporary store, with the real picture fitting, a fake NumLock behind the real
+// NumLock policy, scripted pickers and message boxes. Buttons are clicked and keys typed as the operator
+// would: a button on another tab is reached by clicking its tab first.
+class OptionsFixture
+{
+public:
+    OptionsFixture()
+    {
+        SettingsStore emptyStore(m_folder.filePath(QStringLiteral("empty.ini")));
+        LoadSettings(emptyStore, settings);
+        storePath = m_folder.filePath(QStringLiteral("Vantaro.ini"));
+    }
+
+    QString folder() const { return m_folder.path(); }
+
+    frmOptions &open()
+    {
+        store = std::make_unique<SettingsStore>(storePath);
+        OptionsServices services;
+        services.fitPicture = PictureFit::FitPicture;
+        services.forceNumLock = [this](bool wanted) { NumLockPolicy::ForceNumLock(numLock, wanted); };
+        services.commonDialog = [this](QObject *owner) { return pickers = new FakeCommonDialog(owner); };
+        services.prompts = &prompts;
+        dialog = std::make_unique<frmOptions>(OptionsDesign::window(), ChooseKeyDesign::window(), settings, *store,
+                                              services);
+        dialog->show();
+        dialog->activateWindow();
+        if (!QTest::qWaitForWindowActive(dialog.get()))
+            qWarning("The options dialog did not become active");
+        return *dialog;
+    }
+
+    template<typename Element = QWidget> Element *find(const QString &name) const
+    {
+        return dialog->findChild<Element *>(name);
+    }
+
+    // Clicks the tab of the page that holds the element, if it is on one.
+    void showPageOf(QWidget *element)
+    {
+        auto *tabs = find<TabControl>(QStringLiteral("SSTab1"));
+        for (QWidget *w = element; w; w = w->parentWidget()) {
+            if (auto *page = qobject_cast<TabPage *>(w)) {
+                const int index = int(tabs->findChildren<TabPage *>(Qt::FindDirectChildrenOnly).indexOf(page));
+                QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+                return;
+            }
+        }
+    }
+
+    void click(const QString &name)
+    {
+        auto *button = find<QAbstractButton>(name);
+        if (!button) {
+            qWarning("No button %s", qPrintable(name));
+            return;
+        }
+        showPageOf(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // Clicks into a text field, deletes its text and types the new one.
+    void type(const QString &field, const QString &text)
+    {
+        auto *edit = find<QLineEdit>(field);
+        showPageOf(edit);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+
+    // Gives the focus to an element as Tab would, on its page.
+    void focus(const QString &name)
+    {
+        QWidget *element = find(name);
+        showPageOf(element);
+        element->setFocus(Qt::TabFocusReason);
+    }
+
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : QApplication::activeWindow(), key, modifiers);
+    }
+
+    // Clicks a key button and, once the key-capture dialog is up, lets inside() work on it. A dialog
+    // that inside() leaves open is closed with its close box, so that a failing test cannot hang.
+    void captureKey(const QString &button, const std::function<void(frmChooseKey &)> &inside)
+    {
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QPointer chooser = qobject_cast<frmChooseKey *>(QApplication::activeModalWidget());
+            if (!chooser || !chooser->isVisible())
+                return;
+            poll.stop();
+            inside(*chooser);
+            if (chooser && chooser->isVisible()) {
+                seenOpenAfterKeys = true;
+                chooser->close();
+            }
+        });
+        seenOpenAfterKeys = false;
+        poll.start();
+        click(button);
+        poll.stop();
+    }
+
+    // The text the store file holds for a key, or nothing.
+    std::optional<QString> stored(const QString &section, const QString &key) const
+    {
+        return SettingsStore(storePath).value(section, key);
+    }
+
+    Settings settings;
+    QString storePath;
+    FakeNumLock numLock;
+    FakeDialogPrompts prompts;
+    FakeCommonDialog *pickers = nullptr;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<frmOptions> dialog;
+    // The key-capture dialog was still open when captureKey's work was done.
+    bool seenOpenAfterKeys = false;
+
+private:
+    QTemporaryDir m_folder;
+};
