@@ -1,0 +1,11 @@
+#pragma once
+
+class NumLockState;
+class QWidget;
+class SettingsStore;
+struct Settings;
+
+// The one place where the splash's Options button and the board's F2 open the options dialog: modal
+// over owner, returning when it has closed. What the operator confirms goes into settings and is saved
+// to store; a forced NumLock policy is applied to keyboard at once.
+void showOptionsDialog(QWidget *owner, Settings &settings, SettingsStore &store, NumLockState &keyboard);
