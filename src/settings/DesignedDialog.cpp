@@ -22,3 +22,15 @@ void DesignedDialog::buildElements(const WindowDesign &design, DesignBuilder &bu
     builder.build(this, design.elements);
     Q_ASSERT_X(builder.errors().isEmpty(), "DesignedDialog", qPrintable(builder.errors().join(u'\n')));
 }
+
+void DesignedDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Qt's own placement guesses the owner's frame and misses on frameless owners such as the splash;
+    // the client area goes over the middle of the owner instead. move() places the frame.
+    if (const QWidget *owner = parentWidget()) {
+        const QPoint middle = owner->window()->frameGeometry().center();
+        const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft(); // when already known
+        move(middle - QPoint(width() / 2, height() / 2) - frameOffset);
+    }
+}

@@ -17,6 +17,8 @@ class DesignedDialog : public QDialog
 protected:
     DesignedDialog(const WindowDesign &design, QWidget *parent);
 
+    void showEvent(QShowEvent *event) override;
+
     // Builds the elements of the design; the builder may hold factories for the dialog's own kinds.
     void buildElements(const WindowDesign &design, DesignBuilder &builder);
     template<typename Element> Element *element(const char *name) const

@@ -84,6 +84,8 @@ class TestOptionsDialog : public QObject
 private slots:
     void opensWithTheDefaultsOfAnEmptyStore();
     void focusIsOnOkWhenOpened();
+    void opensCentredOnItsOwner_data();
+    void opensCentredOnItsOwner();
     void highlightWidthRoundTrip();
     void spinnerUpArrowRaisesWithinZeroToFive();
     void storedNamesKeepOrRemeasureTeamSize_data();
@@ -160,6 +162,29 @@ void TestOptionsDialog::opensWithTheDefaultsOfAnEmptyStore()
     QVERIFY(buzzer.endsWith(u"buzzer.wav"_s));
     const QString shown = buzzer.size() < 51 ? buzzer : buzzer.left(10) + u" ...\\"_s;
     QCOMPARE(fixture.find<Label>(u"lblBFile"_s)->caption(), shown);
+}
+
+void TestOptionsDialog::opensCentredOnItsOwner_data()
+{
+    QTest::addColumn<QRect>("ownerGeometry");
+    QTest::addColumn<Qt::WindowFlags>("ownerFlags");
+    QTest::newRow("framed board") << QRect(0, 0, 1920, 1080) << Qt::WindowFlags(Qt::Window);
+    QTest::newRow("frameless splash") << QRect(752, 344, 415, 216) << Qt::WindowFlags(Qt::FramelessWindowHint);
+    QTest::newRow("small owner off centre") << QRect(100, 600, 200, 100) << Qt::WindowFlags(Qt::Window);
+}
+
+void TestOptionsDialog::opensCentredOnItsOwner()
+{
+    QFETCH(QRect, ownerGeometry);
+    QFETCH(Qt::WindowFlags, ownerFlags);
+    QWidget owner(nullptr, ownerFlags);
+    owner.setGeometry(ownerGeometry);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    OptionsFixture fixture;
+    frmOptions &dialog = fixture.open(&owner);
+    const QPoint offset = dialog.geometry().center() - owner.frameGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2, qPrintable(u"%1, %2"_s.arg(offset.x()).arg(offset.y())));
 }
 
 void TestOptionsDialog::focusIsOnOkWhenOpened()

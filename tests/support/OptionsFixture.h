@@ -42,7 +42,7 @@ public:
 
     QString folder() const { return m_folder.path(); }
 
-    frmOptions &open()
+    frmOptions &open(QWidget *owner = nullptr)
     {
         store = std::make_unique<SettingsStore>(storePath);
         OptionsServices services;
@@ -51,7 +51,7 @@ public:
         services.commonDialog = [this](QObject *owner) { return pickers = new FakeCommonDialog(owner); };
         services.prompts = &prompts;
         dialog = std::make_unique<frmOptions>(OptionsDesign::window(), ChooseKeyDesign::window(), settings, *store,
-                                              services);
+                                              services, owner);
         dialog->show();
         dialog->activateWindow();
         if (!QTest::qWaitForWindowActive(dialog.get()))
