@@ -2,30 +2,13 @@
 // then laid out, and the shown text must hold nothing the text view cannot show. A crash, a hang, a
 // sanitizer report or a broken invariant is a finding.
 #include "RtfReader.h"
+#include "ShowableText.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>
 
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-
-bool showable(const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.unicode() < 0x20 && c != u'\t' && c != u'\n')
-            return false;
-        if (c.isHighSurrogate() && (i + 1 == text.size() || !text[i + 1].isLowSurrogate()))
-            return false;
-        if (c.isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate()))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

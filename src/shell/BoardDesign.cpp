@@ -1,18 +1,13 @@
 #include "BoardDesign.h"
 
+#include "DesignConstants.h"
+
 using namespace Qt::StringLiterals;
+using namespace DesignConstants;
 
 namespace {
 
 using Focus = ElementDesign::Focus;
-
-constexpr int White = 16777215;
-constexpr int Black = 0;
-constexpr int DarkGrey = 4210752;
-constexpr int Silver = 12632256;
-constexpr int Orange = 33023;
-constexpr int Red = 255;
-constexpr int Yellow = 65535;
 
 QList<DesignProperty> geometry(int left, int top, int width, int height)
 {

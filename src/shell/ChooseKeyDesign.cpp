@@ -1,14 +1,9 @@
 #include "ChooseKeyDesign.h"
 
+#include "DesignConstants.h"
+
 using namespace Qt::StringLiterals;
-
-namespace {
-
-constexpr int Red = 255;
-constexpr int LeftJustify = 0;
-constexpr int Center = 2;
-
-} // namespace
+using namespace DesignConstants;
 
 namespace ChooseKeyDesign {
 

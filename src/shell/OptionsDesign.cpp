@@ -1,22 +1,15 @@
 #include "OptionsDesign.h"
 
+#include "DesignConstants.h"
+
 #include <QFont>
 
 using namespace Qt::StringLiterals;
+using namespace DesignConstants;
 
 namespace {
 
 using Focus = ElementDesign::Focus;
-
-constexpr int White = 16777215;
-constexpr int Black = 0;
-constexpr int Red = 255;
-// The dialog's face colour, behind the picture previews.
-constexpr int ButtonFace = 15790320;
-constexpr int LeftJustify = 0;
-constexpr int RightJustify = 1;
-constexpr int Center = 2;
-constexpr int FixedSingle = 1;
 
 const QString KeyPage = u"tabKeyControls"_s;
 const QString ColorPage = u"tabColorControls"_s;

@@ -21,12 +21,11 @@ constexpr int BoxTop = 0;
 constexpr int WidthAllowance = 240;
 constexpr int HeightAllowance = 420;
 constexpr int WrapInset = 450;
-constexpr int TwipsPerPixel = TwipsGeometry::TwipsPerPixel;
 
 // Whole pixels of at least the given twips, so that a minimum reached is a minimum kept.
 int pixelsCovering(int twips)
 {
-    return (twips + TwipsPerPixel - 1) / TwipsPerPixel;
+    return (twips + TwipsGeometry::TwipsPerPixel - 1) / TwipsGeometry::TwipsPerPixel;
 }
 
 } // namespace
@@ -50,7 +49,7 @@ frmHelp::frmHelp(const QString &programFolder, QWidget *parent)
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    resize(design.clientWidth / TwipsPerPixel, design.clientHeight / TwipsPerPixel);
+    resize(design.clientWidth / TwipsGeometry::TwipsPerPixel, design.clientHeight / TwipsGeometry::TwipsPerPixel);
 
     DesignBuilder builder;
     builder.setFactory(u"RichTextBox"_s,
@@ -76,7 +75,7 @@ QSize frmHelp::frameExtra() const
 
 QSize frmHelp::outerSizeTwips() const
 {
-    return frameGeometry().size() * TwipsPerPixel;
+    return frameGeometry().size() * TwipsGeometry::TwipsPerPixel;
 }
 
 QRect frmHelp::boxGeometry(QSize outerTwips, QSize clientTwips)
@@ -99,7 +98,7 @@ void frmHelp::Form_Resize()
         resize(size().expandedTo(least));
         return;
     }
-    const QRect box = boxGeometry(outer, size() * TwipsPerPixel);
+    const QRect box = boxGeometry(outer, size() * TwipsGeometry::TwipsPerPixel);
     m_box->setTwipsGeometry(box.left(), box.top(), box.width(), box.height());
     m_box->setRightMargin(box.width() - WrapInset);
     m_box->refresh();

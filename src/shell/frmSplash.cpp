@@ -17,8 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int TwipsPerPixel = TwipsGeometry::TwipsPerPixel;
-
 } // namespace
 
 frmSplash::frmSplash(const SettingsStore &store, Settings &settings, const QString &programFolder, QWidget *parent)
@@ -27,7 +25,7 @@ frmSplash::frmSplash(const SettingsStore &store, Settings &settings, const QStri
     const WindowDesign design = SplashDesign::window();
     setWindowTitle(design.caption);
     setFont(SplashDesign::dialogFont());
-    resize(design.clientWidth / TwipsPerPixel, design.clientHeight / TwipsPerPixel);
+    resize(design.clientWidth / TwipsGeometry::TwipsPerPixel, design.clientHeight / TwipsGeometry::TwipsPerPixel);
 
     DesignBuilder builder;
     // The splash's picture box shows the logo at its own size.
@@ -54,10 +52,10 @@ template<typename Element> Element *frmSplash::element(const QString &name) cons
 
 void frmSplash::Form_Load(const SettingsStore &store, Settings &settings)
 {
-    resize(width(), LoadedHeight / TwipsPerPixel);
+    resize(width(), LoadedHeight / TwipsGeometry::TwipsPerPixel);
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const QPointF topLeft
-        = startPosition(QSizeF(screen->geometry().size()) * TwipsPerPixel, double(width()) * TwipsPerPixel);
+    const QPointF topLeft = startPosition(QSizeF(screen->geometry().size()) * TwipsGeometry::TwipsPerPixel,
+                                          double(width()) * TwipsGeometry::TwipsPerPixel);
     move(screen->geometry().topLeft()
          + QPoint(TwipsGeometry::twipsToPixels(topLeft.x()), TwipsGeometry::twipsToPixels(topLeft.y())));
     element<Frame>(u"frameSplash"_s)->setHeightTwips(3120);

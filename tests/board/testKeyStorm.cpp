@@ -121,6 +121,10 @@ void TestKeyStorm::storm()
     const qint64 residentAtEnd = residentKilobytes();
     qInfo("%lld key presses; resident memory %lld kB after a tenth, %lld kB at the end", events, residentAfterWarmUp,
           residentAtEnd);
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer holds freed memory back in quarantine, so resident memory says nothing there.
+    QSKIP("resident memory is not measured under AddressSanitizer");
+#endif
     // Flat: no more than a few megabytes of growth over nine tenths of the storm.
     QVERIFY2(residentAtEnd - residentAfterWarmUp < 8 * 1024, "memory grew during the key storm");
 }

@@ -1,4 +1,5 @@
 #include "RtfReader.h"
+#include "ShowableText.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -58,21 +59,6 @@ QByteArray testData(const char *name)
     if (!file.open(QIODevice::ReadOnly))
         qWarning("cannot read %s", name);
     return file.readAll();
-}
-
-// Nothing that the text view cannot show: no control characters besides the tab, no lone surrogates.
-bool showable(const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.unicode() < 0x20 && c != u'\t' && c != u'\n')
-            return false;
-        if (c.isHighSurrogate() && (i + 1 == text.size() || !text[i + 1].isLowSurrogate()))
-            return false;
-        if (c.isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate()))
-            return false;
-    }
-    return true;
 }
 
 QByteArray junk(int size, quint32 seed)
