@@ -1,8 +1,10 @@
 #include "SettingsStore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -16,6 +18,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString ApplicationName = u"Vantaro"_s;
+// Far beyond what the settings take (a few kilobytes, or some hundred with the longest texts); a larger
+// file is not read at all, so that a stray huge file cannot exhaust memory or stall the start.
+constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 // Characters that would end or disguise a section or key name.
 constexpr QStringView NameSpecials = u"=[];#";
 
@@ -144,6 +149,20 @@ QString unreadableReason(const QString &readError)
     return u"it could not be read, so it is left as it is (%1)"_s.arg(readError);
 }
 
+// A save killed part way leaves QSaveFile's temporary file ("Vantaro.ini.Ab12Cd") behind. Saving takes
+// milliseconds, so one last written before this save began is such a leftover (or the temporary file of
+// another copy of the program saving at that very moment, whose save then fails and says so).
+void removeLeftoverSaves(const QString &fileName, const QDateTime &saveBegan)
+{
+    const QFileInfo target(fileName);
+    const QRegularExpression leftover(u"^"_s + QRegularExpression::escape(target.fileName()) + u"\\.[A-Za-z0-9]{6}$"_s);
+    const QFileInfoList entries = target.dir().entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo &entry : entries) {
+        if (leftover.match(entry.fileName()).hasMatch() && entry.lastModified() < saveBegan)
+            QFile::remove(entry.filePath());
+    }
+}
+
 #ifndef Q_OS_WIN
 QString perUserFileName()
 {
@@ -225,17 +244,25 @@ bool SettingsStore::commit()
         return fail(unreadableReason(m_readError));
     if (!QDir().mkpath(QFileInfo(m_fileName).absolutePath()))
         return fail(u"its folder could not be created"_s);
+    const QDateTime saveBegan = QDateTime::currentDateTimeUtc();
     QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: QSaveFile::commit() renames even when flushing its buffer failed, which would put a
+    // truncated file in place of the old one when the disk fills up.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
     // A write cut short by a full disk is not flagged as an error by QSaveFile: compare the length.
     const QByteArray contents = fileContents();
+    if (contents.size() > MaxFileSize) {
+        file.cancelWriting();
+        return fail(u"the settings would take more than %1 bytes"_s.arg(MaxFileSize));
+    }
     if (file.write(contents) != contents.size()) {
         file.cancelWriting();
         return fail(u"it could not be written completely (is the disk full?)"_s);
     }
     if (!file.commit())
         return fail(file.errorString());
+    removeLeftoverSaves(m_fileName, saveBegan);
     return true;
 }
 
@@ -255,6 +282,11 @@ void SettingsStore::readFile()
         return;
     if (!file.open(QIODevice::ReadOnly)) {
         m_readError = u"it cannot be opened: %1"_s.arg(file.errorString());
+        return;
+    }
+    if (file.size() > MaxFileSize) {
+        m_readError
+            = u"it holds %1 bytes, more than the %2 a settings file may have"_s.arg(file.size()).arg(MaxFileSize);
         return;
     }
     readLines(file);

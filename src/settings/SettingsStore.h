@@ -26,8 +26,9 @@ class QFile;
 // verbatim: "\\" a backslash, "\n" a line feed, "\r" a carriage return, "\t" a tab, "\s" a space (written
 // for blanks at either end), "\xHH" any other control character, and "\" before any other character
 // stands for that character (names escape '=', '[', ']', ';' and '#' this way). Non-ASCII text is
-// written as it is. A file with any other kind of line, or that is not UTF-8, is refused as a whole: it
-// is reported by readError() and never overwritten.
+// written as it is. A file with any other kind of line, that is not UTF-8 or that is larger than 16 MB
+// (settings take a few kilobytes) is refused as a whole: it is reported by readError() and never
+// overwritten.
 class SettingsStore
 {
 public:
