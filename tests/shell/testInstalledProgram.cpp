@@ -1,0 +1,225 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The rectangle of the screen that differs from its top-left pixel: what the program's windows cover on
+// the window manager's empty desktop.
+QRect drawnArea()
+{
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    const QRgb background = screen.pixel(0, 0);
+    QRect area;
+    for (int y = 0; y < screen.height(); y += 2) {
+        const auto *line = reinterpret_cast<const QRgb *>(screen.constScanLine(y));
+        for (int x = 0; x < screen.width(); x += 2) {
+            if (line[x] != background)
+                area |= QRect(x, y, 2, 2);
+        }
+    }
+    return area;
+}
+
+int distinctColours(const QRect &area)
+{
+    const QImage shot
+        = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x)
+            colours.insert(shot.pixel(x, y));
+    }
+    return int(colours.size());
+}
+
+} // namespace
+
+// The program as a user gets it: installed by cmake --install into a prefix of its own, started as a
+// separate process with a home of its own, driven by xdotool and seen through screenshots of the screen.
+class TestInstalledProgram : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void installedLayout_data();
+    void installedLayout();
+    void launcherLinksToTheProgram();
+    void startsShowsTheSplashAndClosesCleanly();
+    void storedValueThatDoesNotConvertEndsWithAnError_data();
+    void storedValueThatDoesNotConvertEndsWithAnError();
+
+private:
+    void xdotool(const QStringList &arguments);
+    void startProgram(QProcess &program, const QString &home);
+    bool stopProgram(QProcess &program);
+
+    QTemporaryDir m_prefix;
+    QString m_xdotool;
+};
+
+void TestInstalledProgram::initTestCase()
+{
+    if (QGuiApplication::platformName() != u"xcb"_s)
+        QSKIP("needs an X server with a window manager (run through scripts/test)");
+    m_xdotool = QStandardPaths::findExecutable(u"xdotool"_s);
+    if (m_xdotool.isEmpty())
+        QSKIP("needs xdotool (scripts/test installs it)");
+    if (!drawnArea().isEmpty())
+        QSKIP("the screen is not empty: another program's window is in the way");
+    QVERIFY(m_prefix.isValid());
+    QDir(QStringLiteral(VANTARO_BUILD_DIR)).mkpath(u"screenshots"_s);
+    QProcess install;
+    install.setProcessChannelMode(QProcess::MergedChannels);
+    install.start(QStringLiteral(VANTARO_CMAKE_COMMAND),
+                  {u"--install"_s, QStringLiteral(VANTARO_BUILD_DIR), u"--prefix"_s, m_prefix.path()});
+    QVERIFY(install.waitForFinished(60000));
+    QVERIFY2(install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0, install.readAll().constData());
+}
+
+void TestInstalledProgram::installedLayout_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const char *path :
+         {"lib/vantaro/vantaro", "lib/vantaro/buzzer.wav", "lib/vantaro/vantarohelpfile.rtf",
+          "lib/vantaro/vantarologo.gif", "lib/vantaro/vantaro-16.png", "lib/vantaro/vantaro-32.png",
+          "lib/vantaro/vantaro-48.png", "lib/vantaro/vantaro-256.png", "share/applications/vantaro.desktop",
+          "share/icons/hicolor/16x16/apps/vantaro.png", "share/icons/hicolor/32x32/apps/vantaro.png",
+          "share/icons/hicolor/48x48/apps/vantaro.png", "share/icons/hicolor/256x256/apps/vantaro.png"})
+        QTest::newRow(path) << QString::fromLatin1(path);
+}
+
+void TestInstalledProgram::installedLayout()
+{
+    QFETCH(QString, path);
+    const QFileInfo file(m_prefix.filePath(path));
+    QVERIFY2(file.isFile() && file.size() > 0, qPrintable(file.filePath()));
+    const QFileInfo source(QStringLiteral(VANTARO_ASSETS_DIR "/") + file.fileName());
+    if (source.exists() && path.startsWith(u"lib/"_s))
+        QCOMPARE(file.size(), source.size());
+}
+
+// The launcher on the PATH is a link to the program in its own folder, where it finds its assets.
+void TestInstalledProgram::launcherLinksToTheProgram()
+{
+    const QFileInfo launcher(m_prefix.filePath(u"bin/vantaro"_s));
+    QVERIFY(launcher.isSymLink());
+    QCOMPARE(launcher.canonicalFilePath(), QFileInfo(m_prefix.filePath(u"lib/vantaro/vantaro"_s)).canonicalFilePath());
+    QVERIFY(launcher.isExecutable());
+}
+
+void TestInstalledProgram::xdotool(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(m_xdotool, arguments);
+    QVERIFY(tool.waitForFinished(10000));
+    QCOMPARE(tool.exitCode(), 0);
+}
+
+// Started as the desktop entry starts it, with a home and a settings folder of the test's own.
+void TestInstalledProgram::startProgram(QProcess &program, const QString &home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"HOME"_s, home);
+    environment.insert(u"XDG_CONFIG_HOME"_s, home + u"/.config"_s);
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(m_prefix.filePath(u"bin/vantaro"_s), {});
+    QVERIFY(program.waitForStarted(10000));
+}
+
+// Ends a program left running by a failed check, so that its windows do not spoil the next test.
+bool TestInstalledProgram::stopProgram(QProcess &program)
+{
+    if (program.state() == QProcess::NotRunning)
+        return false;
+    program.kill();
+    program.waitForFinished(5000);
+    return true;
+}
+
+void TestInstalledProgram::startsShowsTheSplashAndClosesCleanly()
+{
+    QTemporaryDir home;
+    QProcess program;
+    startProgram(program, home.path());
+    const auto cleanup = qScopeGuard([&] { stopProgram(program); });
+
+    // The splash, frameless and drawn: its size, and more than a few colours in it.
+    QRect splash;
+    QTRY_VERIFY_WITH_TIMEOUT((splash = drawnArea()).width() >= 400, 10000);
+    QTRY_VERIFY(distinctColours(splash = drawnArea()) > 20);
+    QVERIFY2(qAbs(splash.width() - 416) <= 4 && qAbs(splash.height() - 216) <= 4,
+             qPrintable(u"%1 x %2"_s.arg(splash.width()).arg(splash.height())));
+    QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(
+        QStringLiteral(VANTARO_BUILD_DIR "/screenshots/installed-01-splash.png")));
+
+    // A click on the splash's frame, below the logo, opens the board over the whole screen.
+    const QPoint frame = splash.topLeft() + QPoint(20, 200);
+    xdotool({u"mousemove"_s, QString::number(frame.x()), QString::number(frame.y()), u"click"_s, u"1"_s});
+    QTRY_VERIFY_WITH_TIMEOUT(drawnArea().width() >= QGuiApplication::primaryScreen()->size().width() - 4, 10000);
+    QTRY_VERIFY(distinctColours(QRect(QPoint(0, 0), QGuiApplication::primaryScreen()->size())) > 20);
+    QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(
+        QStringLiteral(VANTARO_BUILD_DIR "/screenshots/installed-02-board.png")));
+
+    // The window manager's close (Alt+F4 in openbox) on the board ends the program cleanly.
+    xdotool({u"key"_s, u"alt+F4"_s});
+    QVERIFY2(program.waitForFinished(10000), "the program did not end when the board was closed");
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QTRY_VERIFY(drawnArea().isEmpty());
+}
+
+void TestInstalledProgram::storedValueThatDoesNotConvertEndsWithAnError_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("letters for a key") << "[KeySettings]\nBuzzerKey=abc\n"_ba;
+    QTest::newRow("empty colour") << "[ColorSettings]\nTimeColor=\n"_ba;
+}
+
+// The program tells why it cannot start in a message box and, once the operator has pressed Enter on it,
+// ends with a failure status; the settings file is left as it was.
+void TestInstalledProgram::storedValueThatDoesNotConvertEndsWithAnError()
+{
+    QFETCH(QByteArray, contents);
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath(u".config/Vantaro"_s));
+    const QString settingsFile = home.filePath(u".config/Vantaro/Vantaro.ini"_s);
+    {
+        QFile file(settingsFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+    QProcess program;
+    startProgram(program, home.path());
+    const auto cleanup = qScopeGuard([&] { stopProgram(program); });
+
+    QRect box;
+    QTRY_VERIFY_WITH_TIMEOUT(!(box = drawnArea()).isEmpty() && distinctColours(box) > 4, 10000);
+    QVERIFY(box.width() < 1000 && box.height() < 600);
+    xdotool(
+        {u"search"_s, u"--sync"_s, u"--onlyvisible"_s, u"--name"_s, u"^Vantaro$"_s, u"windowactivate"_s, u"--sync"_s});
+    xdotool({u"key"_s, u"Return"_s});
+    QVERIFY2(program.waitForFinished(10000), "the message box did not close on Enter");
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QFile file(settingsFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), contents);
+    QTRY_VERIFY(drawnArea().isEmpty());
+}
+
+QTEST_MAIN(TestInstalledProgram)
+#include "testInstalledProgram.moc"
