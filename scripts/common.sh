@@ -30,3 +30,38 @@ configure_and_build() {
     cmake -S "$VANTARO_ROOT" -B "$build_dir" -G Ninja "$@" &&
         cmake --build "$build_dir" --parallel 2
 }
+
+# A private runtime folder for the servers a script starts; they are stopped and the folder removed at
+# exit, also when the script fails. Sets VANTARO_RUNTIME.
+VANTARO_SERVER_PIDS=()
+make_private_runtime() {
+    VANTARO_RUNTIME=$(mktemp -d "/tmp/vantaro-$1.XXXXXX")
+    chmod 700 "$VANTARO_RUNTIME"
+    trap stop_private_servers EXIT
+}
+
+stop_private_servers() {
+    local pid
+    for pid in "${VANTARO_SERVER_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${VANTARO_SERVER_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+    rm -rf "$VANTARO_RUNTIME"
+}
+
+# Xvfb at 1920x1080 on a free display (exported as DISPLAY), with openbox managing its windows.
+start_x_server() {
+    local x="$VANTARO_RUNTIME/x"
+    mkdir -p "$x"
+    exec 3> "$x/display"
+    Xvfb -displayfd 3 -screen 0 1920x1080x24 -noreset -nolisten tcp > "$x/log" 2>&1 &
+    VANTARO_SERVER_PIDS+=($!)
+    local tries=0
+    until [ -s "$x/display" ]; do
+        tries=$((tries + 1))
+        [ $tries -gt 100 ] && { cat "$x/log"; echo "Xvfb did not start" >&2; exit 1; }
+        sleep 0.1
+    done
+    exec 3>&-
+    export DISPLAY=":$(head -n1 "$x/display")"
+    XDG_CONFIG_HOME="$x" openbox --sm-disable > "$x/openbox.log" 2>&1 &
+    VANTARO_SERVER_PIDS+=($!)
+}

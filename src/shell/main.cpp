@@ -1,3 +1,4 @@
+#include "FirstPaintProbe.h"
 #include "Program.h"
 #include "Settings.h"
 #include "SettingsStore.h"
@@ -7,6 +8,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    FirstPaintProbe::installIfRequested();
     const QString programFolder = QCoreApplication::applicationDirPath();
     Program::describeApplication(programFolder);
 

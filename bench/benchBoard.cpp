@@ -1,0 +1,312 @@
+// In-process timings of the board on the offscreen platform with a 3840x2160 screen: full repaints in
+// each digit style, the repaint after one clock refresh, RescaleLayout, a key press up to its repainted
+// field, and the game clock's accuracy against a monotonic reference, really and with an injected clock.
+// Each figure is printed as "RESULT|figure|target|result|met" for scripts/bench to put in its table.
+//
+// Usage: benchBoard [--clock-seconds N]   (N: length of the real clock run, 60 by default)
+
+#include "BoardFixture.h"
+#include "Element.h"
+#include "GameTimer.h"
+#include "LayoutEngine.h"
+#include "QtLayoutWindow.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <time.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int TimedRuns = 100;
+
+void reportFigure(const QString &figure, const QString &target, const QString &result, bool met)
+{
+    std::printf("RESULT|%s|%s|%s|%s\n", qPrintable(figure), qPrintable(target), qPrintable(result), met ? "yes" : "NO");
+    std::fflush(stdout);
+}
+
+QString sizeText(const QWidget *widget)
+{
+    return u"%1x%2"_s.arg(widget->width()).arg(widget->height());
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Wall and CPU time of this process since it was made. The CPU time tells the board's own work from
+// waiting for the cores when other programs share them.
+class Stopwatch
+{
+public:
+    Stopwatch()
+        : m_cpu(cpuNanoseconds())
+    {
+        m_wall.start();
+    }
+
+    double wallMilliseconds() const { return double(m_wall.nsecsElapsed()) / 1e6; }
+    double cpuMilliseconds() const { return double(cpuNanoseconds() - m_cpu) / 1e6; }
+
+private:
+    static qint64 cpuNanoseconds()
+    {
+        timespec now {};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+        return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+    }
+
+    QElapsedTimer m_wall;
+    qint64 m_cpu;
+};
+
+// The medians of several timed runs; the figure's target applies to the wall time.
+struct Medians
+{
+    double wall;
+    double cpu;
+
+    QString text() const { return u"%1 ms (CPU %2 ms)"_s.arg(wall, 0, 'f', 3).arg(cpu, 0, 'f', 3); }
+};
+
+// Medians of measured(); prepare() runs untimed before each run and may leave the event queue with
+// work that is then done untimed too.
+Medians medianMilliseconds(const std::function<void()> &prepare, const std::function<void()> &measured)
+{
+    QList<double> walls;
+    QList<double> cpus;
+    for (int run = 0; run < TimedRuns; ++run) {
+        prepare();
+        QCoreApplication::processEvents();
+        const Stopwatch stopwatch;
+        measured();
+        walls.append(stopwatch.wallMilliseconds());
+        cpus.append(stopwatch.cpuMilliseconds());
+    }
+    QCoreApplication::processEvents();
+    return {median(walls), median(cpus)};
+}
+
+// The layout engine's view of the board at a window size of the benchmark's choosing, so that the
+// elements can be rescaled back and forth without the window itself being resized.
+class SizedLayoutWindow : public QtLayoutWindow
+{
+public:
+    SizedLayoutWindow(QWidget *window, const QList<QObject *> &elements, QSize pixels)
+        : QtLayoutWindow(window, elements)
+        , m_pixels(pixels)
+    {
+    }
+
+    double widthTwips() const override { return double(m_pixels.width()) * Element::TwipsPerPixel; }
+    double heightTwips() const override { return double(m_pixels.height()) * Element::TwipsPerPixel; }
+
+private:
+    QSize m_pixels;
+};
+
+void fullRepaint(BoardFixture &fixture)
+{
+    frmScoreboard &board = *fixture.board;
+    const QList<std::pair<int, QString>> styles {{0, u"Lines"_s}, {1, u"Dots"_s}};
+    for (const auto &[style, name] : styles) {
+        fixture.settings.LEDType = qint16(style);
+        board.UpdateLabels();
+        const bool applied = fixture.find<TimePanel>(u"tledGame"_s)->ledType() == style;
+        const Medians repaint = medianMilliseconds([] {}, [&board] { board.repaint(); });
+        reportFigure(u"full repaint of the maximized board, %1 digits (median)"_s.arg(name), u"< 8 ms"_s,
+                     repaint.text() + u" at "_s + sizeText(&board) + (applied ? u""_s : u" (style not applied)"_s),
+                     applied && repaint.wall < 8);
+    }
+    fixture.settings.LEDType = 0;
+    board.UpdateLabels();
+}
+
+void clockRefreshRepaint(BoardFixture &fixture)
+{
+    auto *clockPanel = fixture.find<TimePanel>(u"tledGame"_s);
+    fixture.focus(u"nledHomeScore"_s);
+    fixture.type(u"S");
+    // The refreshes are the benchmark's own, so that each one changes what the panel shows.
+    auto *refreshTimer = fixture.find<QTimer>(u"tmrClock1"_s);
+    refreshTimer->stop();
+    QList<double> walls;
+    QList<double> cpus;
+    QList<double> refreshes;
+    bool everyRefreshChanged = true;
+    for (int run = 0; run < TimedRuns; ++run) {
+        fixture.clock.advanceMilliseconds(1000);
+        QCoreApplication::processEvents();
+        const float previous = clockPanel->caption();
+        const Stopwatch stopwatch;
+        fixture.board->RefreshTime();
+        refreshes.append(stopwatch.wallMilliseconds());
+        clockPanel->repaint();
+        walls.append(stopwatch.wallMilliseconds());
+        cpus.append(stopwatch.cpuMilliseconds());
+        everyRefreshChanged = everyRefreshChanged && clockPanel->caption() != previous;
+    }
+    fixture.type(u"S");
+    refreshTimer->start();
+    const Medians total {median(walls), median(cpus)};
+    reportFigure(u"clock refresh and repaint of the clock panel (median)"_s, u"< 1 ms"_s,
+                 total.text()
+                     + u", RefreshTime %1 ms, at %2"_s.arg(median(refreshes), 0, 'f', 3).arg(sizeText(clockPanel))
+                     + (everyRefreshChanged ? u""_s : u" (a refresh showed no change)"_s),
+                 everyRefreshChanged && total.wall < 1);
+}
+
+void rescaleLayout(BoardFixture &fixture)
+{
+    frmScoreboard &board = *fixture.board;
+    LayoutEngine engine;
+    engine.RecordLayout(QtLayoutWindow(&board, board.elements()));
+    const QSize full = board.size();
+    const QSize half = full / 2;
+    auto *homeScore = fixture.find<NumberPanel>(u"nledHomeScore"_s);
+    const QSize fieldAtFull = homeScore->size();
+    const Medians rescale = medianMilliseconds(
+        [&] {
+            SizedLayoutWindow smaller(&board, board.elements(), half);
+            engine.RescaleLayout(smaller);
+        },
+        [&] {
+            SizedLayoutWindow larger(&board, board.elements(), full);
+            engine.RescaleLayout(larger);
+        });
+    const bool rescaled = homeScore->size() == fieldAtFull;
+    board.RescaleLayout();
+    reportFigure(u"RescaleLayout of the board from %1x%2 to %3 (median)"_s.arg(half.width())
+                     .arg(half.height())
+                     .arg(sizeText(&board)),
+                 u"< 5 ms"_s, rescale.text() + (rescaled ? u""_s : u" (sizes not restored)"_s),
+                 rescaled && rescale.wall < 5);
+}
+
+void keyPressToRepaint(BoardFixture &fixture)
+{
+    fixture.focus(u"nledHomeScore"_s);
+    auto *field = fixture.find<NumberPanel>(u"nledHomeScore"_s);
+    int misses = 0;
+    int expected = 0;
+    const Medians keyPress = medianMilliseconds(
+        [&] {
+            if (field->caption().toInt() >= 98)
+                field->setCaption(0);
+            expected = field->caption().toInt() + 1;
+        },
+        [&] {
+            QTest::keyClick(field, Qt::Key_F5);
+            field->repaint();
+            misses += field->caption().toInt() == expected ? 0 : 1;
+        });
+    reportFigure(u"key press (F5 on the home score) to the repainted field (median)"_s, u"< 5 ms"_s,
+                 keyPress.text() + (misses ? u" (%1 presses not counted)"_s.arg(misses) : QString()),
+                 misses == 0 && keyPress.wall < 5);
+}
+
+// Runs the board on the steady clock as the program does and compares, at the first refresh after
+// the given time, the displayed value and the game timer's reading with a QElapsedTimer started with it.
+void realClockAccuracy(int seconds)
+{
+    BoardFixture fixture;
+    BoardServices services = fixture.services();
+    services.clock = nullptr;
+    fixture.board = std::make_unique<frmScoreboard>(BoardDesign::window(), fixture.settings, services);
+    fixture.board->showBoard();
+    fixture.board->activateWindow();
+    if (!QTest::qWaitForWindowActive(fixture.board.get()))
+        qWarning("The board window did not become active");
+    // Ten seconds are left at the end, so that the display shows tenths.
+    const int startSeconds = seconds + 10;
+    fixture.focus(u"tledGame"_s);
+    fixture.type(u"%1.%2\r"_s.arg(startSeconds / 60).arg(startSeconds % 60, 2, 10, QLatin1Char('0')));
+    auto *timer = fixture.find<GameTimer>(u"tkGame"_s);
+    auto *clockPanel = fixture.find<TimePanel>(u"tledGame"_s);
+    const bool typed = timer->seconds() == Currency::fromInteger(startSeconds);
+    fixture.type(u"S");
+    QElapsedTimer reference;
+    reference.start();
+
+    double displayError = 0;
+    double readingError = 0;
+    QEventLoop loop;
+    QObject::connect(fixture.find<QTimer>(u"tmrClock1"_s), &QTimer::timeout, &loop, [&] {
+        if (reference.elapsed() < seconds * 1000LL)
+            return;
+        const double remaining = startSeconds - double(reference.nsecsElapsed()) / 1e9;
+        displayError = double(clockPanel->caption()) - remaining;
+        readingError = timer->seconds().toDouble() - remaining;
+        loop.quit();
+    });
+    loop.exec();
+    const bool met = typed && std::abs(displayError) <= 0.1 && std::abs(readingError) < 0.001;
+    reportFigure(u"clock accuracy after %1 s of real running (display; timer reading)"_s.arg(seconds),
+                 u"within 0.1 s"_s,
+                 u"display %1 ms, timer %2 ms"_s.arg(displayError * 1000, 0, 'f', 1).arg(readingError * 1000, 0, 'f', 3)
+                     + (typed ? QString() : u" (clock entry refused)"_s),
+                 met);
+}
+
+// 24 hours of irregular refreshes (97 to 103 ms apart) on an injected clock: the reading must be
+// exactly the start value minus 24 hours.
+void injectedClockDay()
+{
+    constexpr qint64 DayMilliseconds = 24LL * 3600 * 1000;
+    constexpr qint64 Steps[] {97, 103, 100, 99, 101};
+    ManualClock clock;
+    GameTimer timer(clock);
+    const Currency start = Currency::fromInteger(100'000);
+    timer.setSeconds(start);
+    timer.setRunning(true);
+    qint64 run = 0;
+    for (int step = 0; run < DayMilliseconds; ++step) {
+        const qint64 milliseconds = Steps[step % std::size(Steps)];
+        clock.advanceMilliseconds(milliseconds);
+        run += milliseconds;
+        timer.seconds();
+    }
+    const Currency lost = (start - Currency::fromInteger(run / 1000)) - timer.seconds();
+    reportFigure(u"clock with an injected clock, 24 simulated hours of 100 ms refreshes"_s, u"loses nothing"_s,
+                 u"lost %1 s"_s.arg(lost.toString()), lost == Currency());
+}
+
+int clockSeconds(const QStringList &arguments)
+{
+    const qsizetype option = arguments.indexOf(u"--clock-seconds"_s);
+    return option >= 0 && option + 1 < arguments.size() ? arguments.at(option + 1).toInt() : 60;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VANTARO_BENCH_DIR "/offscreen-3840x2160.json");
+    QApplication app(argc, argv);
+    const int seconds = clockSeconds(QCoreApplication::arguments());
+    if (seconds <= 0) {
+        std::fprintf(stderr, "--clock-seconds needs a positive number of seconds\n");
+        return 2;
+    }
+    {
+        BoardFixture fixture;
+        fixture.open();
+        fullRepaint(fixture);
+        clockRefreshRepaint(fixture);
+        rescaleLayout(fixture);
+        keyPressToRepaint(fixture);
+    }
+    injectedClockDay();
+    realClockAccuracy(seconds);
+    return 0;
+}
