@@ -5,11 +5,11 @@
 //
 // Usage: benchBoard [--clock-seconds N]   (N: length of the real clock run, 60 by default)
 
-#include "BoardFixture.h"
-#include "Element.h"
-#include "GameTimer.h"
-#include "LayoutEngine.h"
-#include "QtLayoutWindow.h"
+#include "board/LayoutEngine.h"
+#include "board/QtLayoutWindow.h"
+#include "match/GameTimer.h"
+#include "support/BoardFixture.h"
+#include "widgets/Element.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

@@ -7,7 +7,7 @@
 //
 // Usage: benchProgram [--cpu-seconds N] [--memory-seconds M]   (60 and 600 by default)
 
-#include "BoardDesign.h"
+#include "board/BoardDesign.h"
 
 #include <QCoreApplication>
 #include <QFile>

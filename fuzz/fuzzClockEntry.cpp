@@ -2,9 +2,9 @@
 // ParseClockText and once as a sequence of keys typed into the clock field. A value must only come from
 // text of the accepted shape and lie within what the clock can show; the entry must only report on
 // Enter and never above its maximum.
-#include "ClockEntry.h"
 #include "FuzzKeyCodes.h"
-#include "KeyTranslation.h"
+#include "match/ClockEntry.h"
+#include "match/KeyTranslation.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // libFuzzer entry point for the help viewer's RTF reader: every input is read into a document that is
 // then laid out, and the shown text must hold nothing the text view cannot show. A crash, a hang, a
 // sanitizer report or a broken invariant is a finding.
-#include "RtfReader.h"
-#include "ShowableText.h"
+#include "dialogs/RtfReader.h"
+#include "support/ShowableText.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

@@ -2,11 +2,11 @@
 // conversions and as the whole settings file by the store and LoadSettings. Conversions must stay within
 // their ranges and give back what they read; whatever loads must save, load again and save to the very
 // same file; any text stored under any section and key must come back exactly.
-#include "Currency.h"
-#include "Numbers.h"
-#include "Settings.h"
-#include "SettingsIo.h"
-#include "SettingsStore.h"
+#include "core/Currency.h"
+#include "core/Numbers.h"
+#include "settings/Settings.h"
+#include "settings/SettingsIo.h"
+#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,9 +4,9 @@
 // back as the board does. A field must always hold a canonical whole number within its limits, and a
 // set pair must only change on Enter or the clear code.
 #include "FuzzKeyCodes.h"
-#include "KeyTranslation.h"
-#include "NumberEntry.h"
-#include "SetPairEntry.h"
+#include "match/KeyTranslation.h"
+#include "match/NumberEntry.h"
+#include "match/SetPairEntry.h"
 
 #include <QString>
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "ClockEntry.h"
-#include "Currency.h"
-#include "LayoutEngine.h"
-#include "NumberEdit.h"
-#include "NumberEntry.h"
-#include "Possession.h"
-#include "SetPairEntry.h"
-#include "WindowDesign.h"
-#include "ZeroWatch.h"
+#include "board/LayoutEngine.h"
+#include "core/Currency.h"
+#include "match/ClockEntry.h"
+#include "match/NumberEdit.h"
+#include "match/NumberEntry.h"
+#include "match/Possession.h"
+#include "match/SetPairEntry.h"
+#include "match/ZeroWatch.h"
+#include "widgets/WindowDesign.h"
 
 #include <QList>
 #include <QWidget>

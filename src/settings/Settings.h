@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Currency.h"
+#include "core/Currency.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,7 +1,7 @@
-#include "SettingsIo.h"
+#include "settings/SettingsIo.h"
 
-#include "Numbers.h"
-#include "SettingsStore.h"
+#include "core/Numbers.h"
+#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

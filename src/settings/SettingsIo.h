@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Settings.h"
-#include "SettingsLoadError.h"
+#include "settings/Settings.h"
+#include "settings/SettingsLoadError.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "SettingsLoadError.h"
+#include "settings/SettingsLoadError.h"
 
 using namespace Qt::StringLiterals;
 

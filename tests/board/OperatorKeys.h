@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyTranslation.h"
+#include "match/KeyTranslation.h"
 
 #include <QList>
 #include <QStringView>

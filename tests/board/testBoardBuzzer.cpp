@@ -1,4 +1,4 @@
-#include "BoardFixture.h"
+#include "support/BoardFixture.h"
 
 #include <QSignalSpy>
 

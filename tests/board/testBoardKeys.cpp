@@ -1,9 +1,9 @@
-#include "BoardFixture.h"
-#include "ColorValue.h"
-#include "GameTimer.h"
-#include "Label.h"
-#include "PictureBox.h"
-#include "Shape.h"
+#include "match/GameTimer.h"
+#include "support/BoardFixture.h"
+#include "widgets/ColorValue.h"
+#include "widgets/Label.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Shape.h"
 
 #include <QKeyEvent>
 

@@ -1,11 +1,11 @@
-#include "BoardFixture.h"
-#include "ColorValue.h"
-#include "DesignBuilder.h"
-#include "ElementKind.h"
-#include "Label.h"
-#include "Line.h"
-#include "PictureBox.h"
-#include "Shape.h"
+#include "support/BoardFixture.h"
+#include "widgets/ColorValue.h"
+#include "widgets/DesignBuilder.h"
+#include "widgets/ElementKind.h"
+#include "widgets/Label.h"
+#include "widgets/Line.h"
+#include "widgets/PictureBox.h"
+#include "widgets/Shape.h"
 
 #include <QScreen>
 #include <QTimer>

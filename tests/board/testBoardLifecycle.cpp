@@ -1,8 +1,8 @@
-#include "BoardFixture.h"
-#include "BoardLabels.h"
-#include "GameTimer.h"
-#include "Label.h"
-#include "Shape.h"
+#include "board/BoardLabels.h"
+#include "match/GameTimer.h"
+#include "support/BoardFixture.h"
+#include "widgets/Label.h"
+#include "widgets/Shape.h"
 
 #include <QSignalSpy>
 

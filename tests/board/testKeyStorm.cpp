@@ -1,5 +1,5 @@
-#include "BoardFixture.h"
-#include "GameTimer.h"
+#include "match/GameTimer.h"
+#include "support/BoardFixture.h"
 
 #include <QFile>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "SelectionHighlight.h"
+#include "board/SelectionHighlight.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "KeyCodeToStr.h"
+#include "settings/KeyCodeToStr.h"
 
 #include <QTest>
 

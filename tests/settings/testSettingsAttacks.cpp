@@ -1,7 +1,7 @@
-#include "OptionsFixture.h"
-#include "Settings.h"
-#include "SettingsIo.h"
-#include "SettingsStore.h"
+#include "settings/Settings.h"
+#include "settings/SettingsIo.h"
+#include "settings/SettingsStore.h"
+#include "support/OptionsFixture.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "SettingsIo.h"
-#include "SettingsStore.h"
+#include "settings/SettingsIo.h"
+#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

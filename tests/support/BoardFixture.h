@@ -1,15 +1,15 @@
 #pragma once
 
-#include "BoardDesign.h"
-#include "FakeNumLock.h"
-#include "FakeSoundDevice.h"
-#include "ManualClock.h"
-#include "NumberPanel.h"
-#include "Settings.h"
-#include "SettingsIo.h"
-#include "SettingsStore.h"
-#include "TimePanel.h"
-#include "frmScoreboard.h"
+#include "board/BoardDesign.h"
+#include "board/frmScoreboard.h"
+#include "settings/Settings.h"
+#include "settings/SettingsIo.h"
+#include "settings/SettingsStore.h"
+#include "support/FakeNumLock.h"
+#include "support/FakeSoundDevice.h"
+#include "support/ManualClock.h"
+#include "widgets/NumberPanel.h"
+#include "widgets/TimePanel.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommonDialog.h"
+#include "dialogs/CommonDialog.h"
 
 #include <QList>
 #include <QStringList>

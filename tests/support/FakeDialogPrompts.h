@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogPrompts.h"
+#include "dialogs/DialogPrompts.h"
 
 #include <QList>
 #include <QStringList>

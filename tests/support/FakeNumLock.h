@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NumLockState.h"
+#include "platform/NumLockState.h"
 
 // A keyboard whose NumLock the test sets; it counts the presses the program synthesises.
 class FakeNumLock final : public NumLockState

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MonotonicClock.h"
+#include "core/MonotonicClock.h"
 
 // A monotonic clock that tests advance by hand, so that timing tests never sleep.
 class ManualClock final : public MonotonicClock

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "ChooseKeyDesign.h"
-#include "FakeCommonDialog.h"
-#include "FakeDialogPrompts.h"
-#include "FakeNumLock.h"
-#include "NumLockPolicy.h"
-#include "OptionsDesign.h"
-#include "PictureFit.h"
-#include "Settings.h"
-#include "SettingsIo.h"
-#include "SettingsStore.h"
-#include "TabControl.h"
-#include "TabPage.h"
-#include "frmChooseKey.h"
-#include "frmOptions.h"
+#include "board/NumLockPolicy.h"
+#include "board/PictureFit.h"
+#include "dialogs/ChooseKeyDesign.h"
+#include "dialogs/OptionsDesign.h"
+#include "dialogs/frmChooseKey.h"
+#include "dialogs/frmOptions.h"
+#include "settings/Settings.h"
+#include "settings/SettingsIo.h"
+#include "settings/SettingsStore.h"
+#include "support/FakeCommonDialog.h"
+#include "support/FakeDialogPrompts.h"
+#include "support/FakeNumLock.h"
+#include "widgets/TabControl.h"
+#include "widgets/TabPage.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "FakeNumLock.h"
-#include "FakeSoundDevice.h"
-#include "Frame.h"
-#include "Program.h"
-#include "Settings.h"
-#include "SettingsStore.h"
-#include "SplashDesign.h"
-#include "frmHelp.h"
+#include "app/Program.h"
+#include "dialogs/SplashDesign.h"
+#include "dialogs/frmHelp.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+#include "support/FakeNumLock.h"
+#include "support/FakeSoundDevice.h"
+#include "widgets/Frame.h"
 
 #include <QFile>
 #include <QTemporaryDir>

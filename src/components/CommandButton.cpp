@@ -1,7 +1,0 @@
-#include "CommandButton.h"
-
-CommandButton::CommandButton(QWidget *parent)
-    : QPushButton(parent)
-    , TwipsGeometry(this)
-{
-}

@@ -1,7 +1,0 @@
-#include "Element.h"
-
-Element::Element(QWidget *parent)
-    : QWidget(parent)
-    , TwipsGeometry(this)
-{
-}

@@ -1,7 +1,0 @@
-#include "Frame.h"
-
-Frame::Frame(QWidget *parent)
-    : QGroupBox(parent)
-    , TwipsGeometry(this)
-{
-}

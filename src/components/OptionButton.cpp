@@ -1,7 +1,0 @@
-#include "OptionButton.h"
-
-OptionButton::OptionButton(QWidget *parent)
-    : QRadioButton(parent)
-    , TwipsGeometry(this)
-{
-}

@@ -1,6 +1,0 @@
-#include "SoundDevice.h"
-
-SoundDevice::SoundDevice(QObject *parent)
-    : QObject(parent)
-{
-}

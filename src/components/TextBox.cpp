@@ -1,7 +1,0 @@
-#include "TextBox.h"
-
-TextBox::TextBox(QWidget *parent)
-    : QLineEdit(parent)
-    , TwipsGeometry(this)
-{
-}

@@ -1,0 +1,37 @@
+#include "dialogs/ChooseKeyDesign.h"
+
+#include "widgets/DesignConstants.h"
+
+using namespace Qt::StringLiterals;
+using namespace DesignConstants;
+
+namespace ChooseKeyDesign {
+
+QList<ElementDesign> elements()
+{
+    using Focus = ElementDesign::Focus;
+    QList<DesignProperty> choose = twipsGeometry(120, 120, 4335, 855);
+    choose += {{"Caption", u"Press the key you would like to  ."_s},
+               {"FontName", u"Times New Roman"_s},
+               {"FontSize", 18.0},
+               {"Alignment", LeftJustify},
+               {"WordWrap", true}};
+    QList<DesignProperty> used = twipsGeometry(60, 1080, 4575, 1215);
+    used += {{"Caption", u"This is not a valid key, please choose another or close this window to return."_s},
+             {"FontName", u"Arial"_s},
+             {"FontSize", 18.0},
+             {"ForeColor", Red},
+             {"Alignment", Center},
+             {"WordWrap", true}};
+    return {
+        {u"lblChoose"_s, u"Label"_s, {}, choose, -1, Focus::None},
+        {u"lblUsed"_s, u"Label"_s, {}, used, -1, Focus::None},
+    };
+}
+
+WindowDesign window()
+{
+    return {u"Choose Key"_s, 4680, 2415, elements()};
+}
+
+} // namespace ChooseKeyDesign

@@ -1,0 +1,6 @@
+#include "dialogs/CommonDialog.h"
+
+CommonDialog::CommonDialog(QObject *parent)
+    : QObject(parent)
+{
+}

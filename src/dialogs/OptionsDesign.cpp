@@ -1,0 +1,248 @@
+#include "dialogs/OptionsDesign.h"
+
+#include "widgets/DesignConstants.h"
+
+#include <QFont>
+
+using namespace Qt::StringLiterals;
+using namespace DesignConstants;
+
+namespace {
+
+using Focus = ElementDesign::Focus;
+
+const QString KeyPage = u"tabKeyControls"_s;
+const QString ColorPage = u"tabColorControls"_s;
+const QString TextPage = u"tabTextControls"_s;
+const QString PicturePage = u"tabPictures"_s;
+
+QFont arial(double points, bool bold = false)
+{
+    QFont font(u"Arial"_s);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+ElementDesign button(const QString &name, const QString &container, const QString &text, QList<int> box, int tabIndex)
+{
+    QList<DesignProperty> properties = twipsGeometry(box[0], box[1], box[2], box[3]);
+    properties.append({"text", text});
+    return {name, u"CommandButton"_s, container, properties, tabIndex, Focus::TabStop};
+}
+
+ElementDesign label(const QString &name, const QString &container, const QString &text, QList<int> box,
+                    QList<DesignProperty> look)
+{
+    QList<DesignProperty> properties = twipsGeometry(box[0], box[1], box[2], box[3]);
+    properties.append({"Caption", text});
+    return {name, u"Label"_s, container, properties + look, -1, Focus::None};
+}
+
+// The framed, centred read-out beside a key button.
+ElementDesign keyReadout(const QString &name, QList<int> box)
+{
+    return label(name, KeyPage, QString(), box, {{"BorderStyle", FixedSingle}, {"Alignment", Center}});
+}
+
+ElementDesign frame(const QString &name, const QString &container, const QString &title, QList<int> box,
+                    QList<DesignProperty> look = {})
+{
+    QList<DesignProperty> properties = twipsGeometry(box[0], box[1], box[2], box[3]);
+    properties.append({"title", title});
+    return {name, u"Frame"_s, container, properties + look, -1, Focus::None};
+}
+
+ElementDesign pictureBox(const QString &name, const QString &container, QList<int> box, int backColor, int borderStyle,
+                         int tabIndex)
+{
+    QList<DesignProperty> properties = twipsGeometry(box[0], box[1], box[2], box[3]);
+    properties += {{"BackColor", backColor}, {"BorderStyle", borderStyle}};
+    return {name, u"PictureBox"_s, container, properties, tabIndex, Focus::TabStop};
+}
+
+ElementDesign optionButton(const QString &name, const QString &text, int top, int tabIndex)
+{
+    QList<DesignProperty> properties = twipsGeometry(120, top, 1695, 375);
+    properties.append({"text", text});
+    return {name, u"OptionButton"_s, u"Frame9"_s, properties, tabIndex, Focus::TabStop};
+}
+
+// A colour group: a swatch beside its "Change" button.
+QList<ElementDesign> colorGroup(const QString &name, const QString &caption, int left, int top, const QString &swatch,
+                                const QString &change, int changeTab, int swatchTab, int height = 735)
+{
+    return {
+        frame(name, ColorPage, caption, {left, top, 1695, height}),
+        pictureBox(swatch, name, {120, 240, 615, 375}, Black, FixedSingle, swatchTab),
+        button(change, name, u"Change"_s, {840, 240, 735, 375}, changeTab),
+    };
+}
+
+// A name field in its captioned frame.
+QList<ElementDesign> nameGroup(const QString &name, const QString &caption, int top, const QString &field,
+                               const QString &text, int maxLength, int tabIndex)
+{
+    QList<DesignProperty> properties = twipsGeometry(120, 360, 4575, 435);
+    properties += {{"text", text},
+                   {"maxLength", maxLength},
+                   {"alignment", QVariant::fromValue(Qt::Alignment(Qt::AlignCenter))},
+                   {"font", arial(15.75)}};
+    return {
+        frame(name, TextPage, caption, {480, top, 4815, 975}, {{"font", arial(12)}}),
+        {field, u"TextBox"_s, name, properties, tabIndex, Focus::TabStop},
+    };
+}
+
+// A picture group: the preview box with its image, and the "Change" and "Clear" buttons.
+QList<ElementDesign> pictureGroup(const QString &name, const QString &caption, int left, int top,
+                                  const QString &preview, const QString &image, const QString &change,
+                                  const QString &clear, int changeTab, int previewTab)
+{
+    QList<DesignProperty> imageProperties = twipsGeometry(0, 0, 900, 900);
+    imageProperties.append({"Stretch", true});
+    return {
+        frame(name, PicturePage, caption, {left, top, 2415, 1575}),
+        pictureBox(preview, name, {120, 240, 1215, 1215}, ButtonFace, 0, previewTab),
+        {image, u"Image"_s, preview, imageProperties, -1, Focus::None},
+        button(change, name, u"Change"_s, {1440, 360, 855, 375}, changeTab),
+        button(clear, name, u"Clear"_s, {1440, 840, 855, 375}, changeTab + 1),
+    };
+}
+
+// A label below the client area that takes the size of a team name in the board's team-name font.
+ElementDesign measuringLabel(const QString &name, const QString &text, QList<int> box)
+{
+    return label(name, {}, text, box,
+                 {{"FontName", u"Arial"_s},
+                  {"FontSize", 39.75},
+                  {"FontBold", true},
+                  {"BorderStyle", FixedSingle},
+                  {"AutoSize", true}});
+}
+
+ElementDesign tabPage(const QString &name, const QString &caption)
+{
+    return {name, u"TabPage"_s, u"SSTab1"_s, {{"Caption", caption}}, -1, Focus::None};
+}
+
+QList<ElementDesign> keyControls()
+{
+    return {
+        button(u"cmdStartStopClock"_s, KeyPage, u"Start / Stop  Clock"_s, {120, 480, 1695, 375}, 0),
+        keyReadout(u"lblStartStopClock"_s, {1800, 480, 1335, 375}),
+        button(u"cmdResetClock"_s, KeyPage, u"Reset Clock"_s, {120, 900, 1695, 375}, 1),
+        keyReadout(u"lblResetClock"_s, {1800, 900, 1335, 375}),
+        button(u"cmdClockSwitch"_s, KeyPage, u"Game / Clock Switch"_s, {120, 1320, 1695, 375}, 2),
+        keyReadout(u"lblClockSwitch"_s, {1800, 1320, 1335, 375}),
+        button(u"cmdHomeOne"_s, KeyPage, u"Home Score +1"_s, {120, 1740, 1695, 375}, 46),
+        keyReadout(u"lblHomeOne"_s, {1800, 1740, 1335, 375}),
+        button(u"cmdVisitorOne"_s, KeyPage, u"Visitor Score +1"_s, {120, 2160, 1695, 375}, 47),
+        keyReadout(u"lblVisitorOne"_s, {1800, 2160, 1335, 375}),
+        button(u"cmdClearKey"_s, KeyPage, u"# Clear Key"_s, {3360, 480, 1095, 375}, 3),
+        keyReadout(u"lblClear"_s, {4440, 480, 1335, 375}),
+        button(u"cmdBuzzer"_s, KeyPage, u"Buzzer"_s, {3360, 960, 1095, 375}, 4),
+        keyReadout(u"lblBuzzer"_s, {4440, 960, 1335, 375}),
+        frame(u"Frame9"_s, KeyPage, u"Numlock Options:"_s, {3600, 1440, 1935, 1455}),
+        optionButton(u"optNormal"_s, u"Normal Mode"_s, 240, 5),
+        optionButton(u"optKeepOn"_s, u"Keep Numlock On"_s, 600, 6),
+        optionButton(u"optKeepOff"_s, u"Keep Numlock Off"_s, 960, 7),
+        button(u"cmdBuzzerSound"_s, KeyPage, u"Change Buzzer Sound..."_s, {120, 2640, 2295, 375}, 8),
+        label(u"lblBFile"_s, KeyPage, u"buzzer.wav"_s, {240, 3060, 5175, 255},
+              {{"FontName", u"Arial"_s}, {"FontSize", 9.75}, {"Alignment", LeftJustify}}),
+        button(u"cmdResetKeys"_s, KeyPage, u"Reset Keys"_s, {4560, 3360, 1215, 375}, 9),
+    };
+}
+
+QList<ElementDesign> colorControls()
+{
+    QList<DesignProperty> spinner = twipsGeometry(1200, 720, 255, 255);
+    // Min above Max: the up arrow raises the width.
+    spinner += {{"Min", 5}, {"Max", 0}, {"Value", 0}};
+    const QString ledSelected = u"fraLedSelected"_s;
+    return colorGroup(u"fraTimeFore"_s, u"Time Color:"_s, 240, 540, u"picTimeC"_s, u"cmdTimeC"_s, 10, 34)
+        + colorGroup(u"frmHomeColor"_s, u"Home Color:"_s, 2040, 540, u"picHomeC"_s, u"cmdHomeC"_s, 11, 35)
+        + colorGroup(u"frmVisitorColor"_s, u"Visitor Color:"_s, 3840, 540, u"picVisitorC"_s, u"cmdVisitorC"_s, 12,
+                     36)
+        + colorGroup(u"frmScoreColor"_s, u"Score Color:"_s, 240, 1440, u"picScoreC"_s, u"cmdScoreC"_s, 13, 37)
+        + colorGroup(u"frmSetColor"_s, u"Sets Color:"_s, 2040, 1440, u"picSetC"_s, u"cmdSetC"_s, 14, 38)
+        + colorGroup(u"fraLedBack"_s, u"LED Background:"_s, 3840, 1440, u"picLEDB"_s, u"cmdLEDB"_s, 15, 39)
+        + colorGroup(u"frmBackColor"_s, u"Back Color:"_s, 240, 2400, u"picBackC"_s, u"cmdBackC"_s, 16, 40)
+        + colorGroup(ledSelected, u"LED Selected"_s, 2040, 2400, u"picLedSelected"_s, u"cmdLedSelected"_s, 17, 41,
+                     1095)
+        + QList<ElementDesign> {
+            label(u"lblLEDSelectedWidth"_s, ledSelected, u"Width:"_s, {120, 720, 615, 255},
+                  {{"Alignment", RightJustify}}),
+            label(u"lblLEDSelectedWidthValue"_s, ledSelected, u"0"_s, {840, 720, 375, 255},
+                  {{"BackColor", White}, {"BackStyle", 1}, {"BorderStyle", FixedSingle}, {"Alignment", Center}}),
+            {u"scrLEDSelectedWidth"_s, u"ScrollBar"_s, ledSelected, spinner, 19, Focus::TabStop},
+        }
+        + colorGroup(u"frmBorderColor"_s, u"Border Color:"_s, 3840, 2400, u"picBorderC"_s, u"cmdBorderC"_s, 18, 42)
+        + QList<ElementDesign> {button(u"cmdResetColors"_s, ColorPage, u"Reset Colors"_s, {4560, 3360, 1215, 375}, 20)};
+}
+
+QList<ElementDesign> textControls()
+{
+    return nameGroup(u"Frame10"_s, u"Board Name:"_s, 480, u"txtTitleText"_s, u"Home"_s, 25, 21)
+        + nameGroup(u"Frame1"_s, u"Home Name:"_s, 1560, u"txtHomeText"_s, u"Home"_s, 20, 22)
+        + nameGroup(u"Frame2"_s, u"Visitor Name:"_s, 2640, u"txtVisitorText"_s, u"Visitor"_s, 20, 23);
+}
+
+QList<ElementDesign> pictures()
+{
+    QList<DesignProperty> list = twipsGeometry(120, 600, 1335, 315);
+    list.append({"Items", QStringList {u"Lines"_s, u"Dots"_s}});
+    QList<DesignProperty> preview = twipsGeometry(1560, 480, 540, 975);
+    // Only shows the style; unlike the board's panels it never takes the focus.
+    preview += {{"Size", 65},
+                {"Caption", u"8"_s},
+                {"BackColor", Black},
+                {"LitColor", Red},
+                {"focusPolicy", QVariant::fromValue(Qt::NoFocus)}};
+    return pictureGroup(u"Frame3"_s, u"Home Picture"_s, 360, 480, u"picHomePicPreviewCon"_s, u"imgHomePicPreview"_s,
+                        u"cmdChangeHomePic"_s, u"cmdClearHomePic"_s, 24, 43)
+        + pictureGroup(u"Frame4"_s, u"Visitor Picture"_s, 3120, 480, u"picVisitorPicPreviewCon"_s,
+                       u"imgVisitorPicPreview"_s, u"cmdChangeVisitorPic"_s, u"cmdClearVisitorPic"_s, 26, 44)
+        + pictureGroup(u"Frame5"_s, u"Scoreboard Picture"_s, 360, 2160, u"picBoardPicPreviewCon"_s,
+                       u"imgBoardPicPreview"_s, u"cmdChangeBoardPic"_s, u"cmdClearBoardPic"_s, 28, 45)
+        + QList<ElementDesign> {
+            frame(u"Frame6"_s, PicturePage, u"Digit Type:"_s, {3120, 2160, 2415, 1575}),
+            {u"cmbLedType"_s, u"ComboBox"_s, u"Frame6"_s, list, 30, Focus::TabStop},
+            label(u"Label1"_s, u"Frame6"_s, u"Preview:"_s, {1440, 240, 855, 255}, {{"Alignment", Center}}),
+            {u"pledPreview"_s, u"SegmentPanel"_s, u"Frame6"_s, preview, -1, Focus::None},
+        };
+}
+
+} // namespace
+
+namespace OptionsDesign {
+
+QList<ElementDesign> elements()
+{
+    QList<DesignProperty> ok = twipsGeometry(1680, 4320, 1080, 375);
+    ok += {{"text", u"&Ok"_s}, {"default", true}};
+    QList<DesignProperty> tabs = twipsGeometry(120, 120, 5895, 3975);
+    tabs.append({"Tab", 0});
+    return QList<ElementDesign> {
+               {u"SSTab1"_s, u"TabControl"_s, {}, tabs, 33, Focus::TabStop},
+               tabPage(KeyPage, u"Key Controls"_s),
+               tabPage(ColorPage, u"Color Controls"_s),
+               tabPage(TextPage, u"Text Controls"_s),
+               tabPage(PicturePage, u"Pictures"_s),
+           }
+    + keyControls() + colorControls() + textControls() + pictures()
+        + QList<ElementDesign> {
+            {u"cmdOk"_s, u"CommandButton"_s, {}, ok, 31, Focus::TabStop},
+            button(u"cmdCancel"_s, {}, u"&Cancel"_s, {2985, 4320, 1080, 375}, 32),
+            {u"cdColors"_s, u"CommonDialog"_s, {}, {}, -1, Focus::None},
+            measuringLabel(u"lblHomePreview"_s, u"Home"_s, {240, 4920, 2250, 990}),
+            measuringLabel(u"lblVisitorPreview"_s, u"Visitor"_s, {1320, 6240, 2535, 990}),
+        };
+}
+
+WindowDesign window()
+{
+    return {u"Options"_s, 6165, 4785, elements()};
+}
+
+} // namespace OptionsDesign

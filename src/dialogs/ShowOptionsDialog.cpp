@@ -1,0 +1,16 @@
+#include "dialogs/ShowOptionsDialog.h"
+
+#include "board/NumLockPolicy.h"
+#include "board/PictureFit.h"
+#include "dialogs/ChooseKeyDesign.h"
+#include "dialogs/OptionsDesign.h"
+#include "dialogs/frmOptions.h"
+
+void showOptionsDialog(QWidget *owner, Settings &settings, SettingsStore &store, NumLockState &keyboard)
+{
+    OptionsServices services;
+    services.fitPicture = PictureFit::FitPicture;
+    services.forceNumLock = [&keyboard](bool wanted) { NumLockPolicy::ForceNumLock(keyboard, wanted); };
+    frmOptions dialog(OptionsDesign::window(), ChooseKeyDesign::window(), settings, store, std::move(services), owner);
+    dialog.exec();
+}

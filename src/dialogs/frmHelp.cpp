@@ -1,0 +1,132 @@
+#include "dialogs/frmHelp.h"
+
+#include "dialogs/HelpDesign.h"
+#include "dialogs/RichTextBox.h"
+#include "widgets/DesignBuilder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMoveEvent>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int BoxLeft = 120;
+constexpr int BoxTop = 0;
+constexpr int WidthAllowance = 240;
+constexpr int HeightAllowance = 420;
+constexpr int WrapInset = 450;
+
+// Whole pixels of at least the given twips, so that a minimum reached is a minimum kept.
+int pixelsCovering(int twips)
+{
+    return (twips + TwipsGeometry::TwipsPerPixel - 1) / TwipsGeometry::TwipsPerPixel;
+}
+
+} // namespace
+
+QString frmHelp::fileName()
+{
+    return u"vantarohelpfile.rtf"_s;
+}
+
+QString frmHelp::missingFileText()
+{
+    return u"Help file has been moved from its normal location.  Please reinstall the program."_s;
+}
+
+frmHelp::frmHelp(const QString &programFolder, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    const WindowDesign design = HelpDesign::window();
+    setWindowTitle(design.caption);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    resize(design.clientWidth / TwipsGeometry::TwipsPerPixel, design.clientHeight / TwipsGeometry::TwipsPerPixel);
+
+    DesignBuilder builder;
+    builder.setFactory(u"RichTextBox"_s,
+                       [](QObject *owner) { return new RichTextBox(qobject_cast<QWidget *>(owner)); });
+    m_elements = builder.build(this, design.elements);
+    m_box = findChild<RichTextBox *>(u"rtbHelp"_s);
+    Form_Load(programFolder);
+}
+
+void frmHelp::Form_Load(const QString &programFolder)
+{
+    // An ordinary file only: a folder or a hidden file of that name does not count.
+    const QString path = QDir(programFolder).filePath(fileName());
+    const QFileInfo file(path);
+    if (!(file.isFile() && !file.isHidden() && m_box->loadFile(path)))
+        m_box->setText(missingFileText());
+}
+
+QSize frmHelp::frameExtra() const
+{
+    return frameGeometry().size() - size();
+}
+
+QSize frmHelp::outerSizeTwips() const
+{
+    return frameGeometry().size() * TwipsGeometry::TwipsPerPixel;
+}
+
+QRect frmHelp::boxGeometry(QSize outerTwips, QSize clientTwips)
+{
+    const int width = std::min(outerTwips.width() - WidthAllowance, clientTwips.width() - BoxLeft);
+    const int height = std::min(outerTwips.height() - HeightAllowance, clientTwips.height() - BoxTop);
+    return {BoxLeft, BoxTop, std::max(0, width), std::max(0, height)};
+}
+
+void frmHelp::Form_Resize()
+{
+    if (isMinimized())
+        return;
+    // The window manager can keep a drag from going below the minimum at all, once the frame is known.
+    const QSize least = QSize(pixelsCovering(MinimumWidth), pixelsCovering(MinimumHeight)) - frameExtra();
+    setMinimumSize(least);
+    // Snapping to the minimum resizes the window, and that resize runs this rule again.
+    const QSize outer = outerSizeTwips();
+    if (outer.height() < MinimumHeight || outer.width() < MinimumWidth) {
+        resize(size().expandedTo(least));
+        return;
+    }
+    const QRect box = boxGeometry(outer, size() * TwipsGeometry::TwipsPerPixel);
+    m_box->setTwipsGeometry(box.left(), box.top(), box.width(), box.height());
+    m_box->setRightMargin(box.width() - WrapInset);
+    m_box->refresh();
+}
+
+void frmHelp::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmHelp::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Restoring from the task bar may bring back the old size without a resize.
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void frmHelp::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // The window manager's frame arrives with a move, not a resize, and it counts in the outer size.
+    Form_Resize();
+}
+
+void frmHelp::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    Form_Resize();
+}

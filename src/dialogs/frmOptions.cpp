@@ -1,0 +1,491 @@
+#include "dialogs/frmOptions.h"
+
+#include "core/Numbers.h"
+#include "dialogs/CommonDialog.h"
+#include "dialogs/QtCommonDialog.h"
+#include "dialogs/QtDialogPrompts.h"
+#include "dialogs/frmChooseKey.h"
+#include "settings/KeyCodeToStr.h"
+#include "settings/Settings.h"
+#include "settings/SettingsIo.h"
+#include "settings/SettingsStore.h"
+#include "widgets/ComboBox.h"
+#include "widgets/CommandButton.h"
+#include "widgets/DesignBuilder.h"
+#include "widgets/Image.h"
+#include "widgets/Label.h"
+#include "widgets/OptionButton.h"
+#include "widgets/PictureBox.h"
+#include "widgets/ScrollBar.h"
+#include "widgets/SegmentPanel.h"
+#include "widgets/TabControl.h"
+#include "widgets/TextBox.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int White = 0xFFFFFF;
+constexpr int DarkGrey = 0x404040;
+
+// The board's team-name boxes at the board's design size, in twips.
+constexpr int NameBoxWidth = 2520;
+constexpr int NameBoxHeight = 615;
+constexpr qint16 LargestTeamSize = 60;
+constexpr qint16 SmallestTeamSize = 10;
+
+// A buzzer path this long or longer is shown shortened.
+constexpr qsizetype LongPath = 51;
+
+const QString BuzzerFilter = u"Sounds *.wav|*.wav"_s;
+const QString PictureFilter = u"Pictures (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg"_s;
+
+// One colour of the board: its "Change" button, its swatch, its setting and the colour "Reset Colors"
+// gives it. The highlight colour resets to dark grey instead of following the back colour.
+struct ColorSwatch
+{
+    const char *button;
+    const char *swatch;
+    qint32 Settings::*color;
+    qint32 resetColor;
+};
+
+const QList<ColorSwatch> &colorSwatches()
+{
+    static const QList<ColorSwatch> swatches {
+        {"cmdTimeC", "picTimeC", &Settings::TimeColor, 0x0080FF},
+        {"cmdLEDB", "picLEDB", &Settings::LEDBack, 0},
+        {"cmdLedSelected", "picLedSelected", &Settings::LEDSelected, DarkGrey},
+        {"cmdScoreC", "picScoreC", &Settings::ScoreColor, 0x0000FF},
+        {"cmdSetC", "picSetC", &Settings::SetColor, 0x00FFFF},
+        {"cmdBackC", "picBackC", &Settings::FormBack, DarkGrey},
+        {"cmdBorderC", "picBorderC", &Settings::BorderColor, White},
+        {"cmdHomeC", "picHomeC", &Settings::HomeColor, White},
+        {"cmdVisitorC", "picVisitorC", &Settings::VisitorColor, White},
+    };
+    return swatches;
+}
+
+// The read-out of the buzzer file: a long path keeps its first ten characters and the file's name.
+QString buzzerFileText(const QString &path)
+{
+    if (path.isEmpty())
+        return u"[No File Selected]"_s;
+    if (path.size() < LongPath)
+        return path;
+    const QFileInfo file(path);
+    return path.left(10) + u" ...\\"_s + (file.isFile() ? file.fileName() : QString());
+}
+
+qint16 toTeamSize(const Currency &size)
+{
+    return qint16(std::clamp<qint64>(size.roundToInteger(), std::numeric_limits<qint16>::min(),
+                                     std::numeric_limits<qint16>::max()));
+}
+
+} // namespace
+
+// One command key: its button, read-out and phrase, its setting, the dialog's working copy and the key
+// "Reset Keys" gives it.
+struct frmOptions::KeyCommand
+{
+    const char *button;
+    const char *readout;
+    QString phrase;
+    qint16 Settings::*key;
+    qint16 frmOptions::*temp;
+    qint16 resetKey;
+};
+
+// One picture: its buttons, its preview image in its box, its setting and the dialog's working copy.
+struct frmOptions::PictureSlot
+{
+    const char *change;
+    const char *clear;
+    const char *image;
+    const char *container;
+    QString Settings::*path;
+    QString frmOptions::*temp;
+};
+
+const QList<frmOptions::KeyCommand> &frmOptions::keyCommands()
+{
+    static const QList<KeyCommand> commands {
+        {"cmdStartStopClock", "lblStartStopClock", u"start / stop the clock"_s, &Settings::StartStopClockKey,
+         &frmOptions::StartStopClockKeyTemp, 83},
+        {"cmdResetClock", "lblResetClock", u"reset the clock"_s, &Settings::ResetClockKey,
+         &frmOptions::ResetClockKeyTemp, 82},
+        {"cmdClockSwitch", "lblClockSwitch", u"switch between clock and game time"_s, &Settings::ClockSwitchKey,
+         &frmOptions::ClockSwitchKeyTemp, 67},
+        {"cmdClearKey", "lblClear", u"clear a number"_s, &Settings::ClearKey, &frmOptions::ClearKeyTemp, 46},
+        {"cmdBuzzer", "lblBuzzer", u"sound the buzzer"_s, &Settings::BuzzerKey, &frmOptions::BuzzerKeyTemp, 66},
+        {"cmdHomeOne", "lblHomeOne", u"increase home score by 1"_s, &Settings::HomeOneKey, &frmOptions::HomeOneKeyTemp,
+         116},
+        {"cmdVisitorOne", "lblVisitorOne", u"increase visitor score by 1"_s, &Settings::VisitorOneKey,
+         &frmOptions::VisitorOneKeyTemp, 117},
+    };
+    return commands;
+}
+
+const QList<frmOptions::PictureSlot> &frmOptions::pictureSlots()
+{
+    static const QList<PictureSlot> pictures {
+        {"cmdChangeHomePic", "cmdClearHomePic", "imgHomePicPreview", "picHomePicPreviewCon", &Settings::HomePic,
+         &frmOptions::HomePicTemp},
+        {"cmdChangeVisitorPic", "cmdClearVisitorPic", "imgVisitorPicPreview", "picVisitorPicPreviewCon",
+         &Settings::VisitorPic, &frmOptions::VisitorPicTemp},
+        {"cmdChangeBoardPic", "cmdClearBoardPic", "imgBoardPicPreview", "picBoardPicPreviewCon", &Settings::BoardPic,
+         &frmOptions::BoardPicTemp},
+    };
+    return pictures;
+}
+
+frmOptions::frmOptions(const WindowDesign &design, const WindowDesign &chooseKeyDesign, Settings &settings,
+                       SettingsStore &store, OptionsServices services, QWidget *parent)
+    : DesignedDialog(design, parent)
+    , m_settings(settings)
+    , m_store(store)
+    , m_chooseKeyDesign(chooseKeyDesign)
+    , m_services(std::move(services))
+{
+    setObjectName(u"frmOptions"_s);
+    if (!m_services.prompts)
+        m_ownPrompts = std::make_unique<QtDialogPrompts>();
+    m_prompts = m_services.prompts ? m_services.prompts : m_ownPrompts.get();
+    auto pickers = m_services.commonDialog;
+    if (!pickers)
+        pickers = [](QObject *owner) -> CommonDialog * { return new QtCommonDialog(owner); };
+
+    DesignBuilder builder;
+    builder.setFactory(u"CommonDialog"_s, pickers);
+    buildElements(design, builder);
+    findElements();
+    connectElements();
+    Form_Load();
+}
+
+frmOptions::~frmOptions() = default;
+
+void frmOptions::findElements()
+{
+    m_tabs = element<TabControl>("SSTab1");
+    m_pickers = element<CommonDialog>("cdColors");
+    m_width = element<ScrollBar>("scrLEDSelectedWidth");
+    m_widthValue = element<Label>("lblLEDSelectedWidthValue");
+    m_normal = element<OptionButton>("optNormal");
+    m_keepOn = element<OptionButton>("optKeepOn");
+    m_keepOff = element<OptionButton>("optKeepOff");
+    m_buzzerFile = element<Label>("lblBFile");
+    m_title = element<TextBox>("txtTitleText");
+    m_home = element<TextBox>("txtHomeText");
+    m_visitor = element<TextBox>("txtVisitorText");
+    m_homePreview = element<Label>("lblHomePreview");
+    m_visitorPreview = element<Label>("lblVisitorPreview");
+    m_ledType = element<ComboBox>("cmbLedType");
+    m_digitPreview = element<SegmentPanel>("pledPreview");
+    m_ok = element<CommandButton>("cmdOk");
+}
+
+void frmOptions::connectElements()
+{
+    for (const ColorSwatch &row : colorSwatches()) {
+        PictureBox *swatch = element<PictureBox>(row.swatch);
+        connect(element<CommandButton>(row.button), &QPushButton::clicked, this,
+                [this, swatch] { chooseColor(swatch); });
+    }
+    connect(m_width, &ScrollBar::Change, this, &frmOptions::showWidth);
+    connect(element<CommandButton>("cmdResetColors"), &QPushButton::clicked, this, &frmOptions::cmdResetColors_Click);
+    for (const KeyCommand &command : keyCommands())
+        connect(element<CommandButton>(command.button), &QPushButton::clicked, this,
+                [this, &command] { ChooseKey(command); });
+    connect(element<CommandButton>("cmdResetKeys"), &QPushButton::clicked, this, &frmOptions::cmdResetKeys_Click);
+    connect(element<CommandButton>("cmdBuzzerSound"), &QPushButton::clicked, this, &frmOptions::cmdBuzzerSound_Click);
+    for (const PictureSlot &slot : pictureSlots()) {
+        connect(element<CommandButton>(slot.change), &QPushButton::clicked, this,
+                [this, &slot] { changePicture(slot); });
+        connect(element<CommandButton>(slot.clear), &QPushButton::clicked, this, [this, &slot] { clearPicture(slot); });
+    }
+    connect(m_home, &QLineEdit::textChanged, this, [this](const QString &name) { nameChanged(m_homePreview, name); });
+    connect(m_visitor, &QLineEdit::textChanged, this,
+            [this](const QString &name) { nameChanged(m_visitorPreview, name); });
+    connect(m_ledType, &QComboBox::currentIndexChanged, this, &frmOptions::cmbLedType_Click);
+    // Only the operator's own choice replaces a stored style that the list cannot show.
+    connect(m_ledType, &QComboBox::activated, this, [this] { m_keptLedType.reset(); });
+    connect(m_ok, &QPushButton::clicked, this, &frmOptions::cmdOk_Click);
+    connect(element<CommandButton>("cmdCancel"), &QPushButton::clicked, this, &QDialog::reject);
+    // The boxes take every key while they have the focus; Enter and Esc must still reach OK and Cancel.
+    for (PictureBox *box : findChildren<PictureBox *>())
+        box->installEventFilter(this);
+}
+
+void frmOptions::Form_Load()
+{
+    m_tabs->setCurrentTab(0);
+    for (const ColorSwatch &row : colorSwatches())
+        element<PictureBox>(row.swatch)->setBackColor(m_settings.*row.color);
+    m_width->setCurrentValue(m_settings.LEDSelectedWidth);
+    // A stored width the spinner cannot reach is shown as it is, so that OK keeps it.
+    showWidth(m_settings.LEDSelectedWidth);
+    loadKeys();
+    loadNumLock();
+    BuzzTemp = m_settings.BuzzerFile;
+    TempSize = toTeamSize(m_settings.TeamSize);
+    loadPictures();
+    loadDigitStyle();
+    m_title->setText(m_settings.TitleText);
+    m_home->setText(m_settings.HomeText);
+    m_visitor->setText(m_settings.VisitorText);
+    m_buzzerFile->setCaption(buzzerFileText(BuzzTemp));
+}
+
+void frmOptions::loadKeys()
+{
+    for (const KeyCommand &command : keyCommands()) {
+        this->*command.temp = m_settings.*command.key;
+        showKey(command);
+    }
+}
+
+void frmOptions::loadNumLock()
+{
+    // Any other stored policy selects no option, and OK then keeps it.
+    if (m_settings.NumLockForce == 0)
+        m_normal->setChecked(true);
+    else if (m_settings.NumLockForce == 1)
+        m_keepOn->setChecked(true);
+    else if (m_settings.NumLockForce == 2)
+        m_keepOff->setChecked(true);
+}
+
+void frmOptions::loadPictures()
+{
+    for (const PictureSlot &slot : pictureSlots()) {
+        this->*slot.temp = m_settings.*slot.path;
+        if (m_services.fitPicture)
+            m_services.fitPicture(element<Image>(slot.image), element<Element>(slot.container), this->*slot.temp);
+    }
+}
+
+void frmOptions::loadDigitStyle()
+{
+    const int last = m_ledType->count() - 1;
+    const int shown = std::clamp<int>(m_settings.LEDType, 0, last);
+    if (shown != m_settings.LEDType)
+        m_keptLedType = m_settings.LEDType;
+    m_ledType->setCurrentIndex(shown);
+    cmbLedType_Click(shown);
+}
+
+void frmOptions::showEvent(QShowEvent *event)
+{
+    DesignedDialog::showEvent(event);
+    focusOk();
+}
+
+bool frmOptions::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_ok->click();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            reject();
+            return true;
+        }
+    }
+    return DesignedDialog::eventFilter(watched, event);
+}
+
+void frmOptions::focusOk()
+{
+    m_ok->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void frmOptions::chooseColor(PictureBox *swatch)
+{
+    swatch->setBackColor(m_pickers->ShowColor(swatch->backColor()));
+}
+
+void frmOptions::showWidth(int width)
+{
+    m_widthValue->setCaption(QString::number(width));
+}
+
+void frmOptions::cmdResetColors_Click()
+{
+    if (!m_prompts->askYesNo(this, u"Are you sure you want to reset the colors?"_s, u"Reset Colors"_s))
+        return;
+    for (const ColorSwatch &row : colorSwatches())
+        element<PictureBox>(row.swatch)->setBackColor(row.resetColor);
+    m_width->setCurrentValue(0);
+    showWidth(0);
+}
+
+QList<qint16> frmOptions::workingKeys() const
+{
+    QList<qint16> keys;
+    for (const KeyCommand &command : keyCommands())
+        keys.append(this->*command.temp);
+    return keys;
+}
+
+void frmOptions::showKey(const KeyCommand &command)
+{
+    element<Label>(command.readout)->setCaption(KeyCodeToStr(this->*command.temp));
+}
+
+void frmOptions::ChooseKey(const KeyCommand &command)
+{
+    frmChooseKey chooser(m_chooseKeyDesign, command.phrase, this->*command.temp, workingKeys(), *m_prompts, this);
+    chooser.exec();
+    const qint16 chosen = Numbers::toInt16(Numbers::numericValue(chooser.ChooseKeyResult())).value_or(0);
+    if (chosen != 0) {
+        this->*command.temp = chosen;
+        showKey(command);
+    }
+    focusOk();
+}
+
+void frmOptions::cmdResetKeys_Click()
+{
+    if (!m_prompts->askYesNo(this, u"Are you sure you want to reset the keys?"_s, u"Reset Keys"_s))
+        return;
+    for (const KeyCommand &command : keyCommands()) {
+        this->*command.temp = command.resetKey;
+        showKey(command);
+    }
+    m_normal->setChecked(true);
+}
+
+void frmOptions::cmdBuzzerSound_Click()
+{
+    const QString path = m_pickers->ShowOpen(BuzzerFilter, 0);
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    BuzzTemp = path;
+    m_buzzerFile->setCaption(buzzerFileText(BuzzTemp));
+}
+
+void frmOptions::changePicture(const PictureSlot &slot)
+{
+    const QString path = m_pickers->ShowOpen(PictureFilter, CommonDialog::FileMustExist);
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    if (!QImageReader(path).canRead()) {
+        m_prompts->warn(this, u"\"%1\" cannot be read as a picture. The picture stays as it was."_s.arg(path),
+                        windowTitle());
+        return;
+    }
+    this->*slot.temp = path;
+    if (m_services.fitPicture)
+        m_services.fitPicture(element<Image>(slot.image), element<Element>(slot.container), path);
+}
+
+void frmOptions::clearPicture(const PictureSlot &slot)
+{
+    element<Image>(slot.image)->setPicture(QImage());
+    this->*slot.temp = QString();
+}
+
+void frmOptions::nameChanged(Label *measure, const QString &name)
+{
+    measure->setCaption(name);
+    PreviewIt();
+}
+
+void frmOptions::PreviewIt()
+{
+    ++m_previewRuns;
+    findTeamSize(true);
+    --m_previewRuns;
+}
+
+void frmOptions::findTeamSize(bool letEventsRun)
+{
+    // A run started by a name change while the events ran goes on from the size that run left, so the
+    // size that remains always fits the latest names.
+    TempSize = LargestTeamSize;
+    while (TempSize >= SmallestTeamSize) {
+        if (letEventsRun)
+            QCoreApplication::processEvents();
+        if (TempSize < SmallestTeamSize)
+            break;
+        m_homePreview->setFontSize(TempSize);
+        m_visitorPreview->setFontSize(TempSize);
+        if (namesFit())
+            break;
+        --TempSize;
+    }
+}
+
+bool frmOptions::namesFit() const
+{
+    const auto fits
+        = [](const Label *name) { return name->widthTwips() < NameBoxWidth && name->heightTwips() < NameBoxHeight; };
+    return fits(m_homePreview) && fits(m_visitorPreview);
+}
+
+void frmOptions::cmbLedType_Click(int index)
+{
+    m_digitPreview->setLedType(index);
+}
+
+void frmOptions::cmdOk_Click()
+{
+    // OK pressed while the names were being measured: finish measuring first.
+    if (m_previewRuns > 0)
+        findTeamSize(false);
+    for (const ColorSwatch &row : colorSwatches())
+        m_settings.*row.color = element<PictureBox>(row.swatch)->backColor();
+    m_settings.LEDSelectedWidth
+        = Numbers::toInt16(Numbers::numericValue(m_widthValue->caption())).value_or(m_settings.LEDSelectedWidth);
+    for (const KeyCommand &command : keyCommands())
+        m_settings.*command.key = this->*command.temp;
+    m_settings.BuzzerFile = BuzzTemp;
+    applyNumLock();
+    m_settings.TitleText = m_title->text();
+    m_settings.HomeText = m_home->text();
+    m_settings.VisitorText = m_visitor->text();
+    m_settings.TeamSize = Currency::fromInteger(TempSize);
+    for (const PictureSlot &slot : pictureSlots())
+        m_settings.*slot.path = this->*slot.temp;
+    m_settings.LEDType = m_keptLedType.value_or(qint16(m_ledType->currentIndex()));
+    save();
+    accept();
+}
+
+void frmOptions::applyNumLock()
+{
+    if (m_normal->isChecked()) {
+        m_settings.NumLockForce = 0;
+    } else if (m_keepOn->isChecked()) {
+        m_settings.NumLockForce = 1;
+        if (m_services.forceNumLock)
+            m_services.forceNumLock(true);
+    } else if (m_keepOff->isChecked()) {
+        m_settings.NumLockForce = 2;
+        if (m_services.forceNumLock)
+            m_services.forceNumLock(false);
+    }
+}
+
+void frmOptions::save()
+{
+    if (const std::optional<QString> error = SaveSettings(m_store, m_settings)) {
+        m_prompts->warn(this,
+                        *error
+                            + u"\n\nThe new settings are in use until Vantaro is closed; the next start will "
+                              "use the settings saved before."_s,
+                        windowTitle());
+    }
+}

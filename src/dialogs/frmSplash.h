@@ -1,0 +1,65 @@
+#pragma once
+
+#include "settings/SettingsLoadError.h"
+
+#include <QList>
+#include <QPointF>
+#include <QSizeF>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class SettingsStore;
+struct Settings;
+
+// The splash window, the program's first window. Building it runs its load handler, which is the
+// start-up sequence: it places the splash a little above the middle of the screen, writes the program's
+// version into it and loads the settings record from the store, the only load in a run. Then it waits: a
+// click anywhere but on its buttons runs GoScore, which opens the board and closes the splash for good;
+// Help opens the help viewer and Options the options dialog, both without leaving the splash.
+class frmSplash : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The top of the splash is computed from this height, not from its own, so that it sits 1320 twips
+    // above the middle of the screen.
+    static constexpr int PlacementHeight = 5880;
+    static constexpr int LoadedHeight = 3240;
+
+    frmSplash(const SettingsStore &store, Settings &settings, const QString &programFolder, QWidget *parent = nullptr);
+
+    // Why loading the settings failed; the splash must then not be shown.
+    const std::optional<SettingsLoadError> &loadError() const { return m_loadError; }
+    const QList<QObject *> &elements() const { return m_elements; }
+
+    // Top-left corner in twips for a screen of the given size in twips; not clamped to the screen.
+    static QPointF startPosition(QSizeF screenTwips, double splashWidthTwips);
+    // "Version " and the build's major, minor and patch numbers.
+    static QString versionText();
+
+    // What GoScore opens; the owner of the help viewer and of the options dialog is the splash.
+    void setOpenBoard(std::function<void()> openBoard) { m_openBoard = std::move(openBoard); }
+    void setShowHelp(std::function<void(QWidget *owner)> showHelp) { m_showHelp = std::move(showHelp); }
+    void setShowOptions(std::function<void(QWidget *owner)> showOptions) { m_showOptions = std::move(showOptions); }
+
+    // Opens the board and closes the splash; runs once.
+    void GoScore();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load(const SettingsStore &store, Settings &settings);
+    void cmdHelp_Click();
+    void cmdOptions_Click();
+    template<typename Element> Element *element(const QString &name) const;
+
+    QList<QObject *> m_elements;
+    std::optional<SettingsLoadError> m_loadError;
+    std::function<void()> m_openBoard;
+    std::function<void(QWidget *)> m_showHelp;
+    std::function<void(QWidget *)> m_showOptions;
+    bool m_gone = false;
+};

@@ -1,0 +1,6 @@
+#include "platform/SoundDevice.h"
+
+SoundDevice::SoundDevice(QObject *parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/SoundDevice.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <memory>
+
+class QSoundEffect;
+
+// The real sound device of the buzzer: WAV files played through Qt Multimedia's sound effect, which
+// decodes the whole file into memory on "Open" so that "Play" sounds at once. "Play" plays the sound
+// once from its start; "Stop" and "Prev" end a play in progress (the next one starts from the beginning
+// again); "Close" unloads the file. A play that cannot start (no file opened, a file that is not a
+// readable WAV sound, no audio device) or that never ends still raises Done, the latter after the
+// sound's length plus a safety margin. Done never comes sooner than the sound's length after "Play",
+// so that it does not overtake what the audio output still holds. Create and use it on the GUI thread,
+// and destroy it before the application object.
+class SoundPlayer : public SoundDevice
+{
+    Q_OBJECT
+
+public:
+    explicit SoundPlayer(QObject *parent = nullptr);
+    ~SoundPlayer() override;
+
+    QString fileName() const override { return m_fileName; }
+    void setFileName(const QString &name) override { m_fileName = name; }
+    QString command() const override { return m_command; }
+    void sendCommand(const QString &word) override;
+
+private:
+    void open();
+    void play();
+    void stop();
+    void close();
+
+    bool canPlay() const;
+    void endPlay(NotifyCode code);
+    void onPlayingChanged();
+    void onStatusChanged();
+    void onTimeout();
+
+    QString m_fileName;
+    QString m_command;
+    qint64 m_durationMs = 0; // of the opened sound; 0 when none is open
+    bool m_playing = false; // from an accepted "Play" until its Done is on its way
+    bool m_soundEnded = false; // the output has taken the whole sound; Done waits for its length
+    QElapsedTimer m_sincePlay;
+    QTimer m_timer; // ends the wait for the sound's length, or a play that never ends
+    std::unique_ptr<QSoundEffect> m_effect;
+};

@@ -1,4 +1,0 @@
-#include "LayoutWindow.h"
-
-// Defined here so that the interface's virtual table lives in one object file.
-LayoutWindow::~LayoutWindow() = default;

@@ -1,6 +1,0 @@
-#include "CommonDialog.h"
-
-CommonDialog::CommonDialog(QObject *parent)
-    : QObject(parent)
-{
-}

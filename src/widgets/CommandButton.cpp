@@ -1,0 +1,7 @@
+#include "widgets/CommandButton.h"
+
+CommandButton::CommandButton(QWidget *parent)
+    : QPushButton(parent)
+    , TwipsGeometry(this)
+{
+}

@@ -1,0 +1,7 @@
+#include "widgets/Element.h"
+
+Element::Element(QWidget *parent)
+    : QWidget(parent)
+    , TwipsGeometry(this)
+{
+}

@@ -1,0 +1,7 @@
+#include "widgets/Frame.h"
+
+Frame::Frame(QWidget *parent)
+    : QGroupBox(parent)
+    , TwipsGeometry(this)
+{
+}

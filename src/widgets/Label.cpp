@@ -1,0 +1,165 @@
+#include "widgets/Label.h"
+
+#include "widgets/ColorValue.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+#include <algorithm>
+#include <cmath>
+
+Label::Label(QWidget *parent)
+    : Element(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    applyFont();
+}
+
+void Label::setCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    fitToText();
+    update();
+}
+
+void Label::setFontSize(double points)
+{
+    // A font of size 0 or a nonsense size would make Qt fall back to its default; keep it tiny instead.
+    // Above the largest sensible size (far taller than any screen) it is capped, so that a hand-edited
+    // setting cannot make the font engine rasterise absurd glyphs.
+    constexpr double LargestSize = 2000.0;
+    const double size = std::isfinite(points) ? std::clamp(points, 1.0, LargestSize) : 1.0;
+    if (size == m_fontSize)
+        return;
+    m_fontSize = size;
+    applyFont();
+}
+
+void Label::setFontName(const QString &name)
+{
+    m_fontName = name;
+    applyFont();
+}
+
+void Label::setFontBold(bool bold)
+{
+    m_fontBold = bold;
+    applyFont();
+}
+
+void Label::setForeColor(int color)
+{
+    if (color == m_foreColor)
+        return;
+    m_foreColor = color;
+    update();
+}
+
+void Label::setBackColor(int color)
+{
+    m_backColor = color;
+    update();
+}
+
+void Label::setAlignment(int alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void Label::setBackStyle(int style)
+{
+    m_backStyle = style;
+    update();
+}
+
+void Label::setBorderStyle(int style)
+{
+    m_borderStyle = style;
+    fitToText();
+    update();
+}
+
+void Label::setWordWrap(bool wrap)
+{
+    m_wordWrap = wrap;
+    update();
+}
+
+void Label::setAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    fitToText();
+}
+
+void Label::fitToText()
+{
+    if (!m_autoSize)
+        return;
+    const QSize text = fontMetrics().size(0, m_caption);
+    const int border = 2 * borderPixels();
+    setWidthTwips(double(text.width() + border) * TwipsPerPixel);
+    setHeightTwips(double(text.height() + border) * TwipsPerPixel);
+}
+
+void Label::setClickable(bool clickable)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents, !clickable);
+}
+
+void Label::applyFont()
+{
+    QFont labelFont(m_fontName);
+    labelFont.setPointSizeF(m_fontSize);
+    labelFont.setBold(m_fontBold);
+    setFont(labelFont);
+    fitToText();
+    update();
+}
+
+void Label::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_backStyle == Opaque)
+        painter.fillRect(rect(), ColorValue::toQColor(m_backColor));
+    if (m_borderStyle == FixedSingle)
+        qDrawWinPanel(&painter, rect(), palette(), true);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(ColorValue::toQColor(m_foreColor));
+    painter.drawText(textRect(), textFlags(), m_caption);
+}
+
+QRect Label::textRect() const
+{
+    const int border = borderPixels();
+    return rect().adjusted(border, border, -border, -border);
+}
+
+int Label::textFlags() const
+{
+    Qt::Alignment horizontal = Qt::AlignHCenter;
+    if (m_alignment == LeftJustify)
+        horizontal = Qt::AlignLeft;
+    else if (m_alignment == RightJustify)
+        horizontal = Qt::AlignRight;
+    // Text starts at the top like the classic label, so design positions keep their meaning.
+    return int(horizontal | Qt::AlignTop) | (m_wordWrap ? int(Qt::TextWordWrap) : 0);
+}
+
+bool Label::captionFits() const
+{
+    const QRect available = textRect();
+    const QRect needed = fontMetrics().boundingRect(available, textFlags(), m_caption);
+    return needed.width() <= available.width() && needed.height() <= available.height();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+    event->accept();
+}

@@ -1,0 +1,7 @@
+#include "widgets/OptionButton.h"
+
+OptionButton::OptionButton(QWidget *parent)
+    : QRadioButton(parent)
+    , TwipsGeometry(this)
+{
+}

@@ -1,0 +1,51 @@
+#include "widgets/PictureBox.h"
+
+#include "platform/VirtualKey.h"
+#include "widgets/ColorValue.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+PictureBox::PictureBox(QWidget *parent)
+    : Element(parent)
+{
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setBackColor(int color)
+{
+    if (color == m_backColor)
+        return;
+    m_backColor = color;
+    update();
+}
+
+void PictureBox::setBorderStyle(int style)
+{
+    m_borderStyle = style;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), ColorValue::toQColor(m_backColor));
+    if (m_borderStyle == 1)
+        qDrawWinPanel(&painter, rect(), palette(), true);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    qint16 keyCode = VirtualKey::fromKeyEvent(*event);
+    emit KeyDown(keyCode, VirtualKey::shiftState(event->modifiers()));
+    event->accept();
+}
+
+void PictureBox::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!event->isAutoRepeat())
+        emit KeyUp(VirtualKey::fromKeyEvent(*event), VirtualKey::shiftState(event->modifiers()));
+    event->accept();
+}

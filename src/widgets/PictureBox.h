@@ -1,0 +1,35 @@
+#pragma once
+
+#include "widgets/Element.h"
+
+// A windowed container: it paints its background colour, clips its children, can hold the keyboard
+// focus and reports the keys pressed while it has it as virtual-key codes. BorderStyle 1 gives it a
+// sunken frame, as a dialog's colour swatch has.
+class PictureBox : public Element
+{
+    Q_OBJECT
+    Q_CLASSINFO("Kind", "PictureBox")
+    Q_PROPERTY(int BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(int BorderStyle READ borderStyle WRITE setBorderStyle)
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    int backColor() const { return m_backColor; }
+    void setBackColor(int color);
+    int borderStyle() const { return m_borderStyle; }
+    void setBorderStyle(int style);
+
+signals:
+    void KeyDown(qint16 &keyCode, int shift);
+    void KeyUp(qint16 keyCode, int shift);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    int m_backColor = 0;
+    int m_borderStyle = 0;
+};

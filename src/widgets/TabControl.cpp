@@ -1,0 +1,145 @@
+#include "widgets/TabControl.h"
+
+#include "widgets/TabPage.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleOptionTab>
+#include <QStyleOptionTabWidgetFrame>
+#include <QStylePainter>
+
+#include <algorithm>
+
+TabControl::TabControl(QWidget *parent)
+    : Element(parent)
+{
+}
+
+void TabControl::addPage(TabPage *page)
+{
+    m_pages.append(page);
+    page->setTwipsGeometry(0, 0, widthTwips(), heightTwips());
+    showCurrentPage();
+    update();
+}
+
+void TabControl::setCurrentTab(int index)
+{
+    const int page = m_pages.isEmpty() ? 0 : std::clamp(index, 0, count() - 1);
+    if (page == m_current)
+        return;
+    m_current = page;
+    showCurrentPage();
+    update();
+}
+
+void TabControl::showCurrentPage()
+{
+    for (int i = 0; i < count(); ++i)
+        m_pages[i]->setVisible(i == m_current);
+}
+
+int TabControl::stripHeight() const
+{
+    QStyleOptionTab option;
+    option.initFrom(this);
+    option.shape = QTabBar::RoundedNorth;
+    const int textHeight = fontMetrics().height() + style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &option, this);
+    return style()->sizeFromContents(QStyle::CT_TabBarTab, &option, QSize(0, textHeight), this).height();
+}
+
+QRect TabControl::tabRect(int index) const
+{
+    if (index < 0 || index >= count())
+        return {};
+    // Equal shares of the width; the last tab takes what the division leaves.
+    const int tabWidth = width() / count();
+    const int left = index * tabWidth;
+    const int right = index == count() - 1 ? width() : left + tabWidth;
+    return QRect(left, 0, right - left, stripHeight());
+}
+
+QStyleOptionTab TabControl::tabOption(int index) const
+{
+    QStyleOptionTab option;
+    option.initFrom(this);
+    option.shape = QTabBar::RoundedNorth;
+    option.rect = tabRect(index);
+    option.text = m_pages[index]->caption();
+    option.state &= ~QStyle::State_HasFocus;
+    if (count() == 1)
+        option.position = QStyleOptionTab::OnlyOneTab;
+    else if (index == 0)
+        option.position = QStyleOptionTab::Beginning;
+    else if (index == count() - 1)
+        option.position = QStyleOptionTab::End;
+    else
+        option.position = QStyleOptionTab::Middle;
+    if (index == m_current)
+        option.state |= QStyle::State_Selected;
+    if (index == m_current - 1)
+        option.selectedPosition = QStyleOptionTab::NextIsSelected;
+    else if (index == m_current + 1)
+        option.selectedPosition = QStyleOptionTab::PreviousIsSelected;
+    return option;
+}
+
+void TabControl::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    const int strip = stripHeight();
+    QStyleOptionTabWidgetFrame pane;
+    pane.initFrom(this);
+    pane.shape = QTabBar::RoundedNorth;
+    pane.tabBarSize = QSize(width(), strip);
+    const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, &pane, this);
+    pane.rect = QRect(0, strip - overlap, width(), height() - strip + overlap);
+    painter.drawPrimitive(QStyle::PE_FrameTabWidget, pane);
+    if (m_pages.isEmpty())
+        return;
+    // Styles paint a selected tab beyond its own rectangle, expecting a tab bar's bounds to clip it.
+    painter.setClipRect(QRect(0, 0, width(), strip));
+    // The selected tab last, so that it stands in front of its neighbours.
+    for (int i = 0; i < count(); ++i) {
+        if (i != m_current)
+            painter.drawControl(QStyle::CE_TabBarTab, tabOption(i));
+    }
+    const QStyleOptionTab selected = tabOption(m_current);
+    painter.drawControl(QStyle::CE_TabBarTab, selected);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(selected);
+        focus.rect = style()->subElementRect(QStyle::SE_TabBarTabText, &selected, this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+void TabControl::resizeEvent(QResizeEvent *)
+{
+    for (TabPage *page : std::as_const(m_pages))
+        page->setTwipsGeometry(0, 0, widthTwips(), heightTwips());
+}
+
+void TabControl::mousePressEvent(QMouseEvent *event)
+{
+    for (int i = 0; i < count(); ++i) {
+        if (tabRect(i).contains(event->position().toPoint())) {
+            setCurrentTab(i);
+            if (focusPolicy() & Qt::ClickFocus)
+                setFocus(Qt::MouseFocusReason);
+            event->accept();
+            return;
+        }
+    }
+    event->ignore();
+}
+
+void TabControl::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Left && m_current > 0)
+        setCurrentTab(m_current - 1);
+    else if (event->key() == Qt::Key_Right && m_current + 1 < count())
+        setCurrentTab(m_current + 1);
+    else
+        Element::keyPressEvent(event);
+}

@@ -1,0 +1,7 @@
+#include "widgets/TextBox.h"
+
+TextBox::TextBox(QWidget *parent)
+    : QLineEdit(parent)
+    , TwipsGeometry(this)
+{
+}

@@ -1,0 +1,101 @@
+#include "widgets/TimePanel.h"
+
+#include "widgets/ColorValue.h"
+#include "widgets/TwipsProperty.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int LeadingCells = 2;
+// Far beyond any clock reading; keeps the arithmetic below in range for absurd values.
+constexpr double LargestShown = 1e9;
+// Share of a shown step below which a value counts as exactly on the step.
+constexpr double StepTolerance = 1e-3;
+
+bool showsTenths(QStringView fieldUnits)
+{
+    QString units = fieldUnits.toString();
+    units.remove(u' ');
+    return units == u"1,.1" || units == u"1,0.1";
+}
+
+qsizetype separatorIndex(QStringView cells)
+{
+    const auto separator = std::find_if(cells.begin(), cells.end(), LedGlyph::isSeparator);
+    return separator - cells.begin();
+}
+
+} // namespace
+
+TimePanel::TimePanel(QWidget *parent)
+    : LedFieldPanel(parent)
+    , m_frameColor(litColor())
+{
+}
+
+void TimePanel::setCaption(float seconds)
+{
+    if (!std::isfinite(seconds) || seconds == m_caption)
+        return;
+    m_caption = seconds;
+    contentChanged();
+}
+
+void TimePanel::setFieldUnits(const QString &units)
+{
+    if (units == m_fieldUnits)
+        return;
+    m_fieldUnits = units;
+    contentChanged();
+}
+
+void TimePanel::setFrameColor(int colour)
+{
+    if (!ColorValue::isValid(colour) || colour == m_frameColor)
+        return;
+    m_frameColor = colour;
+    update();
+}
+
+void TimePanel::setPaddingD(double twips)
+{
+    if (TwipsProperty::assign(m_paddingD, twips))
+        layoutChanged();
+}
+
+QString TimePanel::displayText(double seconds, QStringView fieldUnits)
+{
+    const bool tenths = showsTenths(fieldUnits);
+    const double shown = std::isfinite(seconds) ? std::clamp(seconds, 0.0, LargestShown) : 0.0;
+    const int stepsPerUnit = tenths ? 10 : 1;
+    const auto steps = static_cast<qint64>(std::ceil(shown * stepsPerUnit - StepTolerance));
+    if (tenths)
+        return QStringLiteral("%1.%2").arg(steps / 10).arg(steps % 10);
+    return QStringLiteral("%1:%2").arg(steps / 60).arg(steps % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString TimePanel::currentCells() const
+{
+    const QString text = displayText(m_caption, m_fieldUnits);
+    return QString(std::max<qsizetype>(0, LeadingCells - separatorIndex(text)), u' ') + text;
+}
+
+QString TimePanel::referenceCells() const
+{
+    // Always sized as minutes and seconds, so that the digits do not jump when the last minute shows tenths.
+    return QString(separatorIndex(currentCells()), u'8') + QStringLiteral(":88");
+}
+
+LedLayout::Spacing TimePanel::spacing() const
+{
+    LedLayout::Spacing spacing = LedFieldPanel::spacing();
+    spacing.separator = twipsToPixelsF(m_paddingD);
+    return spacing;
+}
+
+QColor TimePanel::separatorColor() const
+{
+    return ColorValue::toQColor(m_frameColor);
+}
