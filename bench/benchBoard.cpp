@@ -219,9 +219,9 @@ void keyPressToRepaint(BoardFixture &fixture)
 void realClockAccuracy(int seconds)
 {
     BoardFixture fixture;
-    BoardServices services = fixture.services();
-    services.clock = nullptr;
-    fixture.board = std::make_unique<frmScoreboard>(BoardDesign::window(), fixture.settings, services);
+    Match steadyMatch;
+    fixture.board
+        = std::make_unique<frmScoreboard>(BoardDesign::window(), fixture.settings, steadyMatch, fixture.services());
     fixture.board->showBoard();
     fixture.board->activateWindow();
     if (!QTest::qWaitForWindowActive(fixture.board.get()))

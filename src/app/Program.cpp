@@ -1,9 +1,11 @@
 #include "app/Program.h"
 
 #include "board/BoardDesign.h"
+#include "dialogs/QtDialogPrompts.h"
 #include "dialogs/ShowOptionsDialog.h"
 #include "dialogs/frmSplash.h"
 #include "platform/NumLockState.h"
+#include "settings/Settings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,13 +15,18 @@
 
 using namespace Qt::StringLiterals;
 
-Program::Program(SettingsStore &store, Settings &settings, QString programFolder, BoardServices services)
+Program::Program(SettingsStore &store, Settings &settings, QString programFolder, BoardServices services,
+                 const QString &journalPath)
     : m_store(store)
     , m_settings(settings)
     , m_services(std::move(services))
     , m_programFolder(programFolder)
     , m_help(std::move(programFolder))
+    , m_qtPrompts(std::make_unique<QtDialogPrompts>())
+    , m_prompts(m_qtPrompts.get())
+    , m_journal(journalPath)
 {
+    m_match.setRecorder([this](const MatchState &state, MatchChanges) { m_journal.append(state); });
     if (!m_services.numLock) {
         m_platformNumLock = NumLockState::forPlatform();
         m_services.numLock = m_platformNumLock.get();
@@ -73,16 +80,60 @@ std::optional<SettingsLoadError> Program::start()
 
 void Program::openBoard()
 {
-    m_board = std::make_unique<frmScoreboard>(BoardDesign::window(), m_settings, m_services);
+    offerToResume();
+    if (!m_journal.begin(m_match.state())) {
+        m_prompts->warn(
+            nullptr,
+            u"The match journal %1 cannot be written (%2). The match will not be recovered if "
+            u"Vantaro ends unexpectedly."_s.arg(QDir::toNativeSeparators(m_journal.path()), m_journal.errorString()),
+            u"Vantaro"_s);
+    }
+    m_board = std::make_unique<frmScoreboard>(BoardDesign::window(), m_settings, m_match, m_services);
     frmScoreboard *board = m_board.get();
     board->setShowHelp([this, board] { m_help.show(board); });
     board->setShowOptions([this, board] { m_showOptions(board); });
+    board->setConfirmClose([this] { return confirmClose(); });
     connect(board, &frmScoreboard::unloaded, this, &Program::boardUnloaded);
     board->showBoard();
 }
 
+void Program::offerToResume()
+{
+    const MatchJournal::Recovery recovery = MatchJournal::recover(m_journal.path());
+    if (recovery.unreadable) {
+        m_prompts->warn(nullptr,
+                        u"The journal of the last match (%1) cannot be read; a new match starts."_s.arg(
+                            QDir::toNativeSeparators(m_journal.path())),
+                        u"Vantaro"_s);
+    }
+    if (!recovery.interrupted)
+        return;
+    DialogPrompts::Choice resume;
+    resume.title = u"Vantaro"_s;
+    resume.message = u"Vantaro did not close normally. Resume the interrupted match?"_s;
+    resume.detail = recovery.interrupted->summary(m_settings.HomeText, m_settings.VisitorText);
+    resume.accept = u"Resume"_s;
+    resume.reject = u"New match"_s;
+    if (m_prompts->choose(nullptr, resume))
+        m_match.restore(*recovery.interrupted);
+}
+
+bool Program::confirmClose()
+{
+    if (m_match.state().isFresh())
+        return true;
+    DialogPrompts::Choice end;
+    end.title = u"Vantaro"_s;
+    end.message = u"End the match and close Vantaro?"_s;
+    end.accept = u"End Match"_s;
+    end.reject = u"Keep Playing"_s;
+    end.acceptIsDefault = false;
+    return m_prompts->choose(m_board.get(), end);
+}
+
 void Program::boardUnloaded()
 {
+    m_journal.finish();
     m_help.close();
     emit finished();
     QCoreApplication::quit();

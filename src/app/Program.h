@@ -3,6 +3,8 @@
 #include "board/frmScoreboard.h"
 #include "dialogs/HelpLauncher.h"
 #include "dialogs/frmSplash.h"
+#include "match/Match.h"
+#include "match/MatchJournal.h"
 #include "settings/SettingsLoadError.h"
 
 #include <QObject>
@@ -12,13 +14,16 @@
 #include <memory>
 #include <optional>
 
+class DialogPrompts;
 class SettingsStore;
 struct Settings;
 
 // The program's windows and how they meet. start() creates the splash, whose load handler loads the
-// settings; GoScore on the splash opens the board; F1 on the board and Help on the splash show the one
-// help viewer; F2 on the board and Options on the splash open the options dialog. Closing the board ends
-// the program: the help viewer closes with it and the application's event loop quits.
+// settings; GoScore on the splash opens the board on the match, offering first to resume a match that
+// the last run left behind; F1 on the board and Help on the splash show the one help viewer; F2 on the
+// board and Options on the splash open the options dialog. Every change of the match goes to the
+// journal. Closing the board (after a question, when a match is under way) ends the program: the
+// journal is marked finished, the help viewer closes with the board and the event loop quits.
 class Program : public QObject
 {
     Q_OBJECT
@@ -27,8 +32,9 @@ public:
     using ShowOptions = std::function<void(QWidget *owner)>;
 
     // The settings are loaded from store into settings; the help document and the logo are looked for in
-    // programFolder; the board runs on services.
-    Program(SettingsStore &store, Settings &settings, QString programFolder, BoardServices services = {});
+    // programFolder; the board runs on services; the match's journal is kept at journalPath.
+    Program(SettingsStore &store, Settings &settings, QString programFolder, BoardServices services = {},
+            const QString &journalPath = MatchJournal::defaultPath());
     ~Program() override;
 
     // Names the application and gives every window the program icon.
@@ -40,7 +46,10 @@ public:
     std::optional<SettingsLoadError> start();
     // The options dialog by default; tests put their own in.
     void setShowOptions(ShowOptions showOptions) { m_showOptions = std::move(showOptions); }
+    // Qt's message boxes by default; prompts must outlive the program.
+    void setPrompts(DialogPrompts &prompts) { m_prompts = &prompts; }
 
+    Match &match() { return m_match; }
     frmSplash *splash() const { return m_splash; }
     frmScoreboard *board() const { return m_board.get(); }
     HelpLauncher &help() { return m_help; }
@@ -51,6 +60,8 @@ signals:
 
 private:
     void openBoard();
+    void offerToResume();
+    bool confirmClose();
     void boardUnloaded();
 
     SettingsStore &m_store;
@@ -61,6 +72,10 @@ private:
     QString m_programFolder;
     HelpLauncher m_help;
     ShowOptions m_showOptions;
+    std::unique_ptr<DialogPrompts> m_qtPrompts;
+    DialogPrompts *m_prompts;
+    Match m_match;
+    MatchJournal m_journal;
     QPointer<frmSplash> m_splash;
     std::unique_ptr<frmScoreboard> m_board;
 };

@@ -5,11 +5,6 @@
 #include "board/NumLockPolicy.h"
 #include "board/QtLayoutWindow.h"
 #include "board/SelectionHighlight.h"
-#include "core/MonotonicClock.h"
-#include "match/ClockDisplay.h"
-#include "match/GameTimer.h"
-#include "match/KeyDispatch.h"
-#include "match/KeyTranslation.h"
 #include "platform/NumLockState.h"
 #include "platform/SoundPlayer.h"
 #include "platform/VirtualKey.h"
@@ -38,12 +33,16 @@ CommandKeys commandKeysOf(const Settings &settings)
             settings.BuzzerKey,         settings.HomeOneKey,    settings.VisitorOneKey};
 }
 
+constexpr qint16 ZKey = 90;
+constexpr qint16 YKey = 89;
+
 } // namespace
 
-frmScoreboard::frmScoreboard(const WindowDesign &design, const Settings &settings, BoardServices services,
+frmScoreboard::frmScoreboard(const WindowDesign &design, const Settings &settings, Match &match, BoardServices services,
                              QWidget *parent)
     : QWidget(parent)
     , m_settings(settings)
+    , m_match(match)
 {
     setObjectName(u"frmScoreboard"_s);
     setWindowTitle(design.caption);
@@ -52,21 +51,28 @@ frmScoreboard::frmScoreboard(const WindowDesign &design, const Settings &setting
     if (!services.numLock)
         m_platformNumLock = NumLockState::forPlatform();
     m_numLock = services.numLock ? services.numLock : m_platformNumLock.get();
-    const MonotonicClock &clock = services.clock ? *services.clock : MonotonicClock::steady();
     auto soundDevice = services.soundDevice;
     if (!soundDevice)
         soundDevice = [](QObject *owner) -> SoundDevice * { return new SoundPlayer(owner); };
     DesignBuilder builder;
-    builder.setFactory(u"GameTimer"_s, [&clock](QObject *owner) { return new GameTimer(clock, owner); });
+    // The game timer is the match's; the board lists it among its elements like the design does.
+    builder.setFactory(u"GameTimer"_s, [&match](QObject *) { return &match.tkGame(); });
     builder.setFactory(u"MMControl"_s, soundDevice);
     m_elements = builder.build(this, design.elements);
     Q_ASSERT_X(builder.errors().isEmpty(), "frmScoreboard", qPrintable(builder.errors().join(u'\n')));
 
     findElements();
-    connectKeys();
+    for (QWidget *focusable : std::as_const(m_highlighted))
+        connectKeys(focusable);
+    for (const char *name :
+         {"picHomeContainer", "picVisitorContainer", "picBoardContainer", "picHomeTeamName", "picVisitorTeamName"})
+        connectKeys(element<PictureBox>(name));
+    connectPossession();
     watchSelection();
     connect(m_refreshTimer, &QTimer::timeout, this, &frmScoreboard::RefreshTime);
     connect(m_buzzer, &SoundDevice::Done, this, &frmScoreboard::buzzerDone);
+    connect(&m_match, &Match::changed, this, &frmScoreboard::showMatch);
+    connect(&m_match, &Match::buzzerRequested, this, &frmScoreboard::Buzzer);
     Form_Load();
 }
 
@@ -88,86 +94,54 @@ void frmScoreboard::findElements()
     m_visitorScore = element<NumberPanel>("nledVisitorScore");
     m_homeGamesWon = element<NumberPanel>("nledHomeGamesWon");
     m_visitorGamesWon = element<NumberPanel>("nledVisitorGamesWon");
+    for (int set = 0; set < MatchState::SetCount; ++set) {
+        const QByteArray number = QByteArray::number(set + 1);
+        m_setHome[set] = element<NumberPanel>(("nledSet" + number + 'H').constData());
+        m_setVisitor[set] = element<NumberPanel>(("nledSet" + number + 'V').constData());
+    }
     m_clock = element<TimePanel>("tledGame");
     m_possBack = element<PictureBox>("picPossBack");
     m_possHome = element<Label>("lblPossH");
     m_possVisitor = element<Label>("lblPossV");
     m_objectSelected = element<Shape>("shpObjectSelected");
     m_refreshTimer = element<QTimer>("tmrClock1");
-    m_gameTimer = element<GameTimer>("tkGame");
     m_buzzer = element<SoundDevice>("mmcBuzzer");
-}
-
-void frmScoreboard::connectKeys()
-{
-    connectNumberField(m_homeScore, ScoreLimits);
-    connectNumberField(m_visitorScore, ScoreLimits);
-    connectNumberField(m_homeGamesWon, GamesWonLimits);
-    connectNumberField(m_visitorGamesWon, GamesWonLimits);
-    for (int set = 1; set <= 4; ++set) {
-        const QByteArray box = "picSet" + QByteArray::number(set);
-        connectSetBox(element<PictureBox>(box.constData()),
-                      element<NumberPanel>(("nledSet" + QByteArray::number(set) + 'H').constData()),
-                      element<NumberPanel>(("nledSet" + QByteArray::number(set) + 'V').constData()));
+    // The ten fields of the tab order, which the highlight marks.
+    m_highlighted = {m_homeScore, m_clock, m_visitorScore, m_possBack, m_homeGamesWon, m_visitorGamesWon};
+    for (int set = 0; set < MatchState::SetCount; ++set) {
+        auto *box = element<PictureBox>(("picSet" + QByteArray::number(set + 1)).constData());
+        // The set fields never keep the focus: the box takes it and the typed entry for the pair.
+        m_setHome[set]->setFocusProxy(box);
+        m_setVisitor[set]->setFocusProxy(box);
+        m_highlighted.append(box);
     }
-    for (const char *name :
-         {"picHomeContainer", "picVisitorContainer", "picBoardContainer", "picHomeTeamName", "picVisitorTeamName"})
-        connectCommandKeys(element<PictureBox>(name));
-    connectPossession();
-    connectClock();
 }
 
-void frmScoreboard::connectCommandKeys(PictureBox *box)
+void frmScoreboard::connectKeys(QWidget *focusable)
 {
-    connect(box, &PictureBox::KeyDown, this, [this](qint16 &keyCode, int) { AllKeyCode(keyCode); });
-    connect(box, &PictureBox::KeyUp, this, &frmScoreboard::AllKeyUp);
-}
-
-void frmScoreboard::connectNumberField(NumberPanel *field, NumberLimits limits)
-{
-    connect(field, &NumberPanel::KeyDown, this, [this, field, limits](qint16 &keyCode, int) {
-        AllKeyCode(keyCode);
-        const auto caption = m_numberEntry.keyDown(field->objectName(), field->caption(), entryCode(keyCode), limits);
-        if (caption)
-            field->setCaption(*caption);
-    });
-    connect(field, &NumberPanel::KeyUp, this, &frmScoreboard::AllKeyUp);
-}
-
-void frmScoreboard::connectSetBox(PictureBox *box, NumberPanel *home, NumberPanel *visitor)
-{
-    // The set fields never keep the focus: the box takes it and the typed entry for the pair.
-    home->setFocusProxy(box);
-    visitor->setFocusProxy(box);
-    connect(box, &PictureBox::KeyDown, this, [this, box, home, visitor](qint16 &keyCode, int) {
-        AllKeyCode(keyCode);
-        const auto pair = m_setPairEntry.keyDown(box->objectName(), entryCode(keyCode));
-        if (!pair)
-            return;
-        home->setCaption(QString::number(pair->home));
-        visitor->setCaption(QString::number(pair->visitor));
-    });
-    connect(box, &PictureBox::KeyUp, this, &frmScoreboard::AllKeyUp);
+    const auto keyDown = [this, focusable](qint16 &keyCode, int shift) { elementKeyDown(focusable, keyCode, shift); };
+    if (auto *panel = qobject_cast<NumberPanel *>(focusable)) {
+        connect(panel, &NumberPanel::KeyDown, this, keyDown);
+        connect(panel, &NumberPanel::KeyUp, this, &frmScoreboard::AllKeyUp);
+    } else if (auto *clock = qobject_cast<TimePanel *>(focusable)) {
+        connect(clock, &TimePanel::KeyDown, this, keyDown);
+        connect(clock, &TimePanel::KeyUp, this, &frmScoreboard::AllKeyUp);
+    } else if (auto *box = qobject_cast<PictureBox *>(focusable)) {
+        connect(box, &PictureBox::KeyDown, this, keyDown);
+        connect(box, &PictureBox::KeyUp, this, &frmScoreboard::AllKeyUp);
+    }
 }
 
 void frmScoreboard::connectPossession()
 {
-    connect(m_possBack, &PictureBox::KeyDown, this, [this](qint16 &keyCode, int) {
-        AllKeyCode(keyCode);
-        m_possession.pressKey(keyCode);
-        UpdatePoss();
-    });
-    connect(m_possBack, &PictureBox::KeyUp, this, &frmScoreboard::AllKeyUp);
     m_possHome->setClickable(true);
     connect(m_possHome, &Label::clicked, this, [this] {
-        m_possession.clickHomeArrow();
-        UpdatePoss();
+        m_match.clickHomeArrow();
         m_possBack->setFocus(Qt::MouseFocusReason);
     });
     m_possVisitor->setClickable(true);
     connect(m_possVisitor, &Label::clicked, this, [this] {
-        m_possession.clickVisitorArrow();
-        UpdatePoss();
+        m_match.clickVisitorArrow();
         m_possBack->setFocus(Qt::MouseFocusReason);
     });
     auto *createdBy = element<Label>("lblCreatedBy");
@@ -175,26 +149,8 @@ void frmScoreboard::connectPossession()
     connect(createdBy, &Label::clicked, this, [this] { m_possBack->setFocus(Qt::MouseFocusReason); });
 }
 
-void frmScoreboard::connectClock()
-{
-    connect(m_clock, &TimePanel::KeyDown, this, [this](qint16 &keyCode, int) {
-        AllKeyCode(keyCode);
-        const auto seconds = m_clockEntry.keyDown(m_clock->objectName(), entryCode(keyCode), ClockEntryMaximum);
-        if (!seconds)
-            return;
-        // A running clock goes on from the new value.
-        m_gameTimer->setSeconds(*seconds);
-        m_clockPreset = *seconds;
-        RefreshTime();
-    });
-    connect(m_clock, &TimePanel::KeyUp, this, &frmScoreboard::AllKeyUp);
-}
-
 void frmScoreboard::watchSelection()
 {
-    m_highlighted = {m_homeScore, m_clock, m_visitorScore, m_possBack, m_homeGamesWon, m_visitorGamesWon};
-    for (int set = 1; set <= 4; ++set)
-        m_highlighted.append(element<PictureBox>(("picSet" + QByteArray::number(set)).constData()));
     for (QWidget *selectable : std::as_const(m_highlighted))
         selectable->installEventFilter(this);
 }
@@ -210,8 +166,7 @@ void frmScoreboard::Form_Load()
 {
     RecordLayout();
     openBuzzer();
-    m_clockPreset = Currency::fromInteger(600);
-    m_gameTimer->setSeconds(m_clockPreset);
+    showMatch(MatchChange::Scores | MatchChange::GamesWon | MatchChange::Sets);
     RefreshTime();
     UpdateLabels();
     UpdateFormColors();
@@ -235,34 +190,32 @@ void frmScoreboard::showBoard()
     m_homeScore->setFocus(Qt::OtherFocusReason);
 }
 
-qint16 frmScoreboard::entryCode(qint16 keyCode) const
+void frmScoreboard::elementKeyDown(const QWidget *element, qint16 keyCode, int shift)
 {
-    return KeyCodeToAsci(keyCode, m_settings.ClearKey);
+    if (undoKey(keyCode, shift))
+        return;
+    AllKeyCode(keyCode);
+    m_match.typedEntry(element->objectName(), keyCode, m_settings.ClearKey);
+}
+
+// Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo; taken before the command keys, which Ctrl does not
+// change otherwise.
+bool frmScoreboard::undoKey(qint16 keyCode, int shift)
+{
+    if (!(shift & VirtualKey::CtrlMask) || (shift & VirtualKey::AltMask))
+        return false;
+    if (keyCode == ZKey && !(shift & VirtualKey::ShiftMask))
+        m_match.undo();
+    else if (keyCode == YKey || keyCode == ZKey)
+        m_match.redo();
+    else
+        return false;
+    return true;
 }
 
 void frmScoreboard::AllKeyCode(qint16 keyCode)
 {
-    switch (commandForKey(keyCode, commandKeysOf(m_settings))) {
-    case KeyCommand::StartStopClock:
-        m_gameTimer->setRunning(!m_gameTimer->running());
-        break;
-    case KeyCommand::ResetClock:
-        m_gameTimer->setRunning(false);
-        m_gameTimer->setSeconds(m_clockPreset);
-        RefreshTime();
-        break;
-    case KeyCommand::ClockSwitch:
-        m_clockTime = !m_clockTime;
-        break;
-    case KeyCommand::HomeOne:
-        addToScore(m_homeScore);
-        break;
-    case KeyCommand::VisitorOne:
-        addToScore(m_visitorScore);
-        break;
-    case KeyCommand::Buzzer:
-        Buzzer();
-        break;
+    switch (m_match.AllKeyCode(keyCode, commandKeysOf(m_settings))) {
     case KeyCommand::ShowHelp:
         if (m_showHelp)
             m_showHelp();
@@ -272,15 +225,33 @@ void frmScoreboard::AllKeyCode(qint16 keyCode)
             m_showOptions();
         afterOptionsDialog();
         break;
-    case KeyCommand::None:
+    default:
         break;
     }
 }
 
-void frmScoreboard::addToScore(NumberPanel *field)
+void frmScoreboard::showMatch(MatchChanges what)
 {
-    if (const auto caption = ApplyNumberEdit(field->caption(), u"+1"_s, ScoreLimits))
-        field->setCaption(*caption);
+    const MatchState state = m_match.state();
+    if (what & MatchChange::Scores) {
+        m_homeScore->setCaption(state.homeScore);
+        m_visitorScore->setCaption(state.visitorScore);
+    }
+    if (what & MatchChange::GamesWon) {
+        m_homeGamesWon->setCaption(state.homeGamesWon);
+        m_visitorGamesWon->setCaption(state.visitorGamesWon);
+    }
+    if (what & MatchChange::Sets) {
+        for (int set = 0; set < MatchState::SetCount; ++set) {
+            m_setHome[set]->setCaption(state.sets[set].home);
+            m_setVisitor[set]->setCaption(state.sets[set].visitor);
+        }
+    }
+    if (what & MatchChange::Possession)
+        UpdatePoss();
+    // Starting, stopping and switching the clock show at the next tick; a value set shows at once.
+    if (what & MatchChange::ClockValue)
+        RefreshTime();
 }
 
 void frmScoreboard::AllKeyUp(qint16 keyCode, int)
@@ -337,15 +308,9 @@ void frmScoreboard::UpdateFormColors()
 
 void frmScoreboard::RefreshTime()
 {
-    const Currency reading = m_gameTimer->seconds();
-    const ClockDisplay display = ClockDisplay::choose(m_clockTime, reading, QTime::currentTime());
+    const ClockDisplay display = m_match.refreshClock(QTime::currentTime());
     m_clock->setFieldUnits(display.FieldUnits);
     m_clock->setCaption(display.Caption);
-    const ZeroWatch::Action action = m_zeroWatch.check(reading);
-    if (action.stopTimer)
-        m_gameTimer->setRunning(false);
-    if (action.buzz)
-        Buzzer();
 }
 
 void frmScoreboard::Buzzer()
@@ -395,14 +360,17 @@ void frmScoreboard::ObjectSelected(QWidget *selectedObject)
 
 void frmScoreboard::UpdatePoss()
 {
-    const Possession::ArrowColors colors = m_possession.arrowColors(m_settings.TimeColor, m_settings.LEDBack);
+    const Possession::ArrowColors colors
+        = Possession(m_match.state().WhoPoss).arrowColors(m_settings.TimeColor, m_settings.LEDBack);
     m_possHome->setForeColor(colors.home);
     m_possVisitor->setForeColor(colors.visitor);
 }
 
 void frmScoreboard::keyPressEvent(QKeyEvent *event)
 {
-    AllKeyCode(VirtualKey::fromKeyEvent(*event));
+    const qint16 keyCode = VirtualKey::fromKeyEvent(*event);
+    if (!undoKey(keyCode, VirtualKey::shiftState(event->modifiers())))
+        AllKeyCode(keyCode);
     event->accept();
 }
 
@@ -428,6 +396,11 @@ void frmScoreboard::markFocusedField()
 
 void frmScoreboard::closeEvent(QCloseEvent *event)
 {
+    // A slip of the hand must not end a match: the owner may ask first.
+    if (m_confirmClose && !m_confirmClose()) {
+        event->ignore();
+        return;
+    }
     if (!m_buzzer->fileName().isEmpty())
         m_buzzer->sendCommand(u"Close"_s);
     event->accept();

@@ -2,23 +2,17 @@
 
 #include "board/LayoutEngine.h"
 #include "core/Currency.h"
-#include "match/ClockEntry.h"
-#include "match/NumberEdit.h"
-#include "match/NumberEntry.h"
-#include "match/Possession.h"
-#include "match/SetPairEntry.h"
-#include "match/ZeroWatch.h"
+#include "match/Match.h"
 #include "widgets/WindowDesign.h"
 
 #include <QList>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 
-class GameTimer;
 class Label;
-class MonotonicClock;
 class NumLockState;
 class NumberPanel;
 class PictureBox;
@@ -28,27 +22,25 @@ class Shape;
 class SoundDevice;
 class TimePanel;
 
-struct CommandKeys;
-
-// What the board runs on; tests replace the clock, the sound device and the keyboard's NumLock.
+// What the board runs on; tests replace the sound device and the keyboard's NumLock.
 struct BoardServices
 {
-    const MonotonicClock *clock = nullptr; // the steady clock when null
     std::function<SoundDevice *(QObject *parent)> soundDevice; // the real player when empty
     NumLockState *numLock = nullptr; // the platform's keyboard when null; must outlive the board
 };
 
 // The board: the window the spectators see and the operator drives from the keyboard. It is built
-// from its design table and holds the match: the values live in its LED fields and in the game timer,
-// the rest in a few fields of its own (possession, clock display mode, buzzer state, clock preset).
-// Every key press goes through AllKeyCode first, then to the typed entry of the focused field.
+// from its design table and shows the match it is given: every key press goes to the match, first to
+// its command dispatch and then to the typed entry of the focused field, and the LED fields, arrows and
+// clock show what the match says has changed. The buzzer and the NumLock policy are the board's own.
 class frmScoreboard : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Builds the elements and runs the load sequence; the window is shown by showBoard().
-    frmScoreboard(const WindowDesign &design, const Settings &settings, BoardServices services = {},
+    // Builds the elements and runs the load sequence; the window is shown by showBoard(). The match
+    // must outlive the board.
+    frmScoreboard(const WindowDesign &design, const Settings &settings, Match &match, BoardServices services = {},
                   QWidget *parent = nullptr);
     // Closes the sound device even when the window goes away without being closed.
     ~frmScoreboard() override;
@@ -63,6 +55,8 @@ public:
     // from the settings and reopens the buzzer sound.
     void setShowHelp(std::function<void()> showHelp) { m_showHelp = std::move(showHelp); }
     void setShowOptions(std::function<void()> showOptions) { m_showOptions = std::move(showOptions); }
+    // Asked when the operator closes the board; the board stays open unless it answers true.
+    void setConfirmClose(std::function<bool()> confirmClose) { m_confirmClose = std::move(confirmClose); }
 
     void AllKeyCode(qint16 keyCode);
     void AllKeyUp(qint16 keyCode, int shift);
@@ -76,10 +70,10 @@ public:
     void RecordLayout();
     void RescaleLayout();
 
-    Currency ClockPreset() const { return m_clockPreset; }
-    bool ClockTime() const { return m_clockTime; }
+    Currency ClockPreset() const { return m_match.state().ClockPreset; }
+    bool ClockTime() const { return m_match.state().ClockTime; }
     bool BuzzerPlaying() const { return m_buzzerPlaying; }
-    qint16 WhoPoss() const { return m_possession.WhoPoss(); }
+    qint16 WhoPoss() const { return m_match.state().WhoPoss; }
 
 signals:
     // The operator closed the board: the program is to end.
@@ -96,23 +90,21 @@ protected:
 private:
     template<typename Element> Element *element(const char *name) const;
     void findElements();
-    void connectKeys();
-    void connectCommandKeys(PictureBox *box);
-    void connectNumberField(NumberPanel *field, NumberLimits limits);
-    void connectSetBox(PictureBox *box, NumberPanel *home, NumberPanel *visitor);
+    void connectKeys(QWidget *focusable);
     void connectPossession();
-    void connectClock();
     void watchSelection();
     void Form_Load();
+    void elementKeyDown(const QWidget *element, qint16 keyCode, int shift);
+    bool undoKey(qint16 keyCode, int shift);
+    void showMatch(MatchChanges what);
     void openBuzzer();
     void reopenBuzzer();
     void buzzerDone();
     void afterOptionsDialog();
     void markFocusedField();
-    void addToScore(NumberPanel *field);
-    qint16 entryCode(qint16 keyCode) const;
 
     const Settings &m_settings;
+    Match &m_match;
     QList<QObject *> m_elements;
     QList<QWidget *> m_highlighted;
 
@@ -120,23 +112,17 @@ private:
     NumberPanel *m_visitorScore = nullptr;
     NumberPanel *m_homeGamesWon = nullptr;
     NumberPanel *m_visitorGamesWon = nullptr;
+    std::array<NumberPanel *, MatchState::SetCount> m_setHome {};
+    std::array<NumberPanel *, MatchState::SetCount> m_setVisitor {};
     TimePanel *m_clock = nullptr;
     PictureBox *m_possBack = nullptr;
     Label *m_possHome = nullptr;
     Label *m_possVisitor = nullptr;
     Shape *m_objectSelected = nullptr;
     QTimer *m_refreshTimer = nullptr;
-    GameTimer *m_gameTimer = nullptr;
     SoundDevice *m_buzzer = nullptr;
 
     LayoutEngine m_layout;
-    Possession m_possession;
-    NumberEntry m_numberEntry;
-    SetPairEntry m_setPairEntry;
-    ClockEntry m_clockEntry;
-    ZeroWatch m_zeroWatch;
-    Currency m_clockPreset;
-    bool m_clockTime = false;
     bool m_buzzerPlaying = false;
     bool m_openingSettles = false;
 
@@ -144,4 +130,5 @@ private:
     NumLockState *m_numLock = nullptr;
     std::function<void()> m_showHelp;
     std::function<void()> m_showOptions;
+    std::function<bool()> m_confirmClose;
 };

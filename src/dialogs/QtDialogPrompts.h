@@ -7,6 +7,7 @@ class QtDialogPrompts final : public DialogPrompts
 {
 public:
     bool askYesNo(QWidget *owner, const QString &message, const QString &title) override;
+    bool choose(QWidget *owner, const Choice &choice) override;
     void warn(QWidget *owner, const QString &message, const QString &title) override;
     void beep() override;
 };

@@ -13,6 +13,8 @@ struct ClockDisplay
     QString FieldUnits;
     float Caption;
 
+    bool operator==(const ClockDisplay &) const = default;
+
     // clockTime is the board's `ClockTime`; reading the game timer's `Seconds`; localTime the time of day.
     static ClockDisplay choose(bool clockTime, Currency reading, QTime localTime);
 };

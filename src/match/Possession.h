@@ -17,6 +17,11 @@ public:
         qint32 visitor;
     };
 
+    explicit Possession(qint16 whoPoss = Nobody)
+        : m_whoPoss(whoPoss)
+    {
+    }
+
     qint16 WhoPoss() const { return m_whoPoss; }
 
     void clickHomeArrow();
@@ -28,5 +33,5 @@ public:
     ArrowColors arrowColors(qint32 litColor, qint32 unlitColor) const;
 
 private:
-    qint16 m_whoPoss = Nobody;
+    qint16 m_whoPoss;
 };

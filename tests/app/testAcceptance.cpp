@@ -115,7 +115,11 @@ private slots:
 private:
     template<typename Element = QWidget> Element *board(const QString &name) const
     {
-        return m_fixture->program->board()->findChild<Element *>(name);
+        for (QObject *element : m_fixture->program->board()->elements()) {
+            if (element->objectName() == name)
+                return qobject_cast<Element *>(element);
+        }
+        return nullptr;
     }
     QString caption(const QString &field) const { return board<NumberPanel>(field)->caption(); }
     FakeSoundDevice *buzzer() const { return board<FakeSoundDevice>(u"mmcBuzzer"_s); }

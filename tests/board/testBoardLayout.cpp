@@ -251,7 +251,7 @@ void TestBoardLayout::nonVisualElements()
     QVERIFY(refresh);
     QCOMPARE(refresh->interval(), 100);
     QVERIFY(refresh->isActive());
-    QObject *gameTimer = fixture.board->findChild<QObject *>(u"tkGame"_s);
+    QObject *gameTimer = fixture.find<QObject>(u"tkGame"_s);
     QObject *buzzer = fixture.board->findChild<QObject *>(u"mmcBuzzer"_s);
     QVERIFY(gameTimer && buzzer);
     QCOMPARE(ElementKind::of(gameTimer), u"GameTimer"_s);

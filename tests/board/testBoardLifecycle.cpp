@@ -92,7 +92,8 @@ void TestBoardLifecycle::maximizedBoardFillsTheScreen()
 void TestBoardLifecycle::restoringGivesTheDesignLayoutBack()
 {
     BoardFixture fixture;
-    frmScoreboard design(BoardDesign::window(), fixture.settings, fixture.services());
+    Match designMatch;
+    frmScoreboard design(BoardDesign::window(), fixture.settings, designMatch, fixture.services());
     const QMap<QString, QRect> designPlaces = placesOf(design);
     frmScoreboard &board = fixture.open();
     board.showNormal();

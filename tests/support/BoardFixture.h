@@ -17,8 +17,8 @@
 
 #include <memory>
 
-// A board on the offscreen platform with the default settings, a hand-driven clock, a recording sound
-// device and a fake NumLock. Keys are typed as the operator types them: real key events delivered to
+// A board on the offscreen platform with the default settings, a match on a hand-driven clock, a
+// recording sound device and a fake NumLock. Keys are typed as the operator types them: real key events delivered to
 // whichever element has the focus.
 class BoardFixture
 {
@@ -32,7 +32,6 @@ public:
     BoardServices services()
     {
         BoardServices fakes;
-        fakes.clock = &clock;
         fakes.soundDevice = [this](QObject *owner) { return sound = new FakeSoundDevice(owner); };
         fakes.numLock = &numLock;
         return fakes;
@@ -41,7 +40,7 @@ public:
     // Creates and shows the board; settings may be changed before.
     frmScoreboard &open()
     {
-        board = std::make_unique<frmScoreboard>(BoardDesign::window(), settings, services());
+        board = std::make_unique<frmScoreboard>(BoardDesign::window(), settings, match, services());
         board->showBoard();
         board->activateWindow();
         if (!QTest::qWaitForWindowActive(board.get()))
@@ -52,13 +51,39 @@ public:
         return *board;
     }
 
+    // One of the board's elements, the match's game timer among them.
     template<typename Element = QWidget> Element *find(const QString &name) const
     {
+        for (QObject *element : board->elements()) {
+            if (element->objectName() == name)
+                return qobject_cast<Element *>(element);
+        }
         return board->findChild<Element *>(name);
     }
 
     QString caption(const QString &panel) const { return find<NumberPanel>(panel)->caption(); }
-    void setCaption(const QString &panel, const QString &value) { find<NumberPanel>(panel)->setCaption(value); }
+    // Puts a value into a number field of the match, with the clock stopped.
+    void setCaption(const QString &panel, const QString &value)
+    {
+        MatchState state = match.state();
+        state.Running = false;
+        *numberField(state, panel) = value.toShort();
+        match.restore(state);
+    }
+
+    static qint16 *numberField(MatchState &state, const QString &panel)
+    {
+        if (panel == u"nledHomeScore")
+            return &state.homeScore;
+        if (panel == u"nledVisitorScore")
+            return &state.visitorScore;
+        if (panel == u"nledHomeGamesWon")
+            return &state.homeGamesWon;
+        if (panel == u"nledVisitorGamesWon")
+            return &state.visitorGamesWon;
+        const int set = panel.mid(7, 1).toInt() - 1; // nledSet<n>H or nledSet<n>V
+        return panel.endsWith(u'H') ? &state.sets[set].home : &state.sets[set].visitor;
+    }
 
     void focus(const QString &name)
     {
@@ -110,6 +135,7 @@ public:
 
     Settings settings;
     ManualClock clock;
+    Match match {clock};
     FakeNumLock numLock;
     FakeSoundDevice *sound = nullptr;
     std::unique_ptr<frmScoreboard> board;

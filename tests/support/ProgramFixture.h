@@ -5,6 +5,7 @@
 #include "dialogs/frmHelp.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
+#include "support/FakeDialogPrompts.h"
 #include "support/FakeNumLock.h"
 #include "support/FakeSoundDevice.h"
 #include "widgets/Frame.h"
@@ -16,8 +17,8 @@
 #include <memory>
 
 // The whole program in the test's process: a program folder with the logo and the help document, a
-// settings file of the test's own, a recording sound device and a fake NumLock, and the options dialog
-// replaced by what the test wants it to do.
+// settings file and match journal of the test's own, a recording sound device, a fake NumLock, scripted
+// message boxes, and the options dialog replaced by what the test wants it to do.
 class ProgramFixture
 {
 public:
@@ -29,6 +30,7 @@ public:
 
     QString folder() const { return m_folder.path(); }
     QString settingsFile() const { return m_folder.filePath(QStringLiteral("Vantaro.ini")); }
+    QString journalFile() const { return m_folder.filePath(QStringLiteral("state/match.journal")); }
 
     void writeSettings(const QByteArray &contents) const
     {
@@ -53,7 +55,8 @@ public:
         BoardServices services;
         services.soundDevice = [](QObject *owner) { return new FakeSoundDevice(owner); };
         services.numLock = &numLock;
-        program = std::make_unique<Program>(*store, settings, folder(), services);
+        program = std::make_unique<Program>(*store, settings, folder(), services, journalFile());
+        program->setPrompts(prompts);
         if (realOptionsDialog)
             return *program;
         program->setShowOptions([this](QWidget *owner) {
@@ -83,6 +86,8 @@ public:
 
     Settings settings;
     FakeNumLock numLock;
+    // The program's own questions: resume an interrupted match, end a match on closing.
+    FakeDialogPrompts prompts;
     // What the options dialog does to the settings when it is opened; nothing: the operator cancels.
     std::function<void(Settings &)> options;
     QList<QWidget *> optionsOwners;

@@ -1,0 +1,325 @@
+#include "match/Match.h"
+
+#include "match/KeyTranslation.h"
+#include "match/NumberEdit.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct NumberField
+{
+    QStringView element;
+    qint16 MatchState::*value;
+    NumberLimits limits;
+    MatchChange change;
+};
+
+constexpr NumberField NumberFields[] = {
+    {u"nledHomeScore", &MatchState::homeScore, ScoreLimits, MatchChange::Scores},
+    {u"nledVisitorScore", &MatchState::visitorScore, ScoreLimits, MatchChange::Scores},
+    {u"nledHomeGamesWon", &MatchState::homeGamesWon, GamesWonLimits, MatchChange::GamesWon},
+    {u"nledVisitorGamesWon", &MatchState::visitorGamesWon, GamesWonLimits, MatchChange::GamesWon},
+};
+
+// 0 to 3 for the set containers picSet1 to picSet4, -1 for any other element.
+int setIndexOf(QStringView element)
+{
+    for (int set = 0; set < MatchState::SetCount; ++set) {
+        if (element == u"picSet%1"_s.arg(set + 1))
+            return set;
+    }
+    return -1;
+}
+
+} // namespace
+
+Match::Match(const MonotonicClock &clock, QObject *parent)
+    : QObject(parent)
+    , m_gameTimer(clock)
+{
+    m_gameTimer.setSeconds(m_state.ClockPreset);
+    m_shownReading = ClockDisplay::choose(false, m_gameTimer.seconds(), {});
+}
+
+MatchState Match::state() const
+{
+    MatchState current = m_state;
+    current.Running = m_gameTimer.running();
+    current.Seconds = m_gameTimer.seconds();
+    return current;
+}
+
+KeyCommand Match::AllKeyCode(qint16 keyCode, const CommandKeys &keys)
+{
+    const KeyCommand command = commandForKey(keyCode, keys);
+    switch (command) {
+    case KeyCommand::StartStopClock:
+        startStopClock();
+        break;
+    case KeyCommand::ResetClock:
+        resetClock();
+        break;
+    case KeyCommand::ClockSwitch:
+        switchClockDisplay();
+        break;
+    case KeyCommand::HomeOne:
+        addPoint(&MatchState::homeScore);
+        break;
+    case KeyCommand::VisitorOne:
+        addPoint(&MatchState::visitorScore);
+        break;
+    case KeyCommand::Buzzer:
+        emit buzzerRequested();
+        break;
+    case KeyCommand::ShowHelp:
+    case KeyCommand::ShowOptions:
+    case KeyCommand::None:
+        break;
+    }
+    return command;
+}
+
+void Match::typedEntry(const QString &element, qint16 keyCode, qint16 clearKey)
+{
+    if (element == u"picPossBack") {
+        possessionKey(keyCode);
+        return;
+    }
+    const qint16 code = KeyCodeToAsci(keyCode, clearKey);
+    for (const NumberField &field : NumberFields) {
+        if (element == field.element) {
+            numberEntry(element, field.value, field.limits, field.change, code);
+            return;
+        }
+    }
+    if (const int set = setIndexOf(element); set >= 0)
+        setPairEntry(element, set, code);
+    else if (element == u"tledGame")
+        clockEntry(element, code);
+}
+
+void Match::startStopClock()
+{
+    MatchState next = state();
+    next.Running = !next.Running;
+    change(next, MatchChange::ClockRunning, false);
+}
+
+void Match::resetClock()
+{
+    MatchState next = state();
+    next.Running = false;
+    next.Seconds = m_state.ClockPreset;
+    change(next, MatchChange::ClockRunning | MatchChange::ClockValue, true);
+    watchZero();
+}
+
+void Match::switchClockDisplay()
+{
+    MatchState next = state();
+    next.ClockTime = !next.ClockTime;
+    change(next, MatchChange::ClockMode, false);
+}
+
+void Match::addPoint(qint16 MatchState::*score)
+{
+    const auto caption = ApplyNumberEdit(QString::number(m_state.*score), u"+1"_s, ScoreLimits);
+    if (!caption)
+        return;
+    MatchState next = state();
+    next.*score = caption->toShort();
+    change(next, MatchChange::Scores, true);
+}
+
+void Match::numberEntry(const QString &element, qint16 MatchState::*field, NumberLimits limits, MatchChange change,
+                        qint16 code)
+{
+    const auto caption = m_numberEntry.keyDown(element, QString::number(m_state.*field), code, limits);
+    if (!caption)
+        return;
+    MatchState next = state();
+    next.*field = caption->toShort();
+    this->change(next, change, true);
+}
+
+void Match::setPairEntry(const QString &element, int set, qint16 code)
+{
+    const auto pair = m_setPairEntry.keyDown(element, code);
+    if (!pair)
+        return;
+    MatchState next = state();
+    next.sets[set] = {pair->home, pair->visitor};
+    change(next, MatchChange::Sets, true);
+}
+
+void Match::clockEntry(const QString &element, qint16 code)
+{
+    const auto seconds = m_clockEntry.keyDown(element, code, ClockEntryMaximum);
+    if (!seconds)
+        return;
+    // A running clock goes on from the new value.
+    MatchState next = state();
+    next.Seconds = *seconds;
+    next.ClockPreset = *seconds;
+    change(next, MatchChange::ClockValue | MatchChange::ClockPreset, true);
+    watchZero();
+}
+
+void Match::possessionKey(qint16 keyCode)
+{
+    Possession possession(m_state.WhoPoss);
+    possession.pressKey(keyCode);
+    setPossession(possession);
+}
+
+void Match::clickHomeArrow()
+{
+    Possession possession(m_state.WhoPoss);
+    possession.clickHomeArrow();
+    setPossession(possession);
+}
+
+void Match::clickVisitorArrow()
+{
+    Possession possession(m_state.WhoPoss);
+    possession.clickVisitorArrow();
+    setPossession(possession);
+}
+
+void Match::setPossession(const Possession &possession)
+{
+    MatchState next = state();
+    next.WhoPoss = possession.WhoPoss();
+    change(next, MatchChange::Possession, true);
+}
+
+ClockDisplay Match::refreshClock(QTime localTime)
+{
+    const Currency reading = m_gameTimer.seconds();
+    const ClockDisplay shown = ClockDisplay::choose(false, reading, localTime);
+    if (m_gameTimer.running() && !(shown == m_shownReading)) {
+        m_shownReading = shown;
+        announce(MatchChange::ClockReading);
+    }
+    watchZero();
+    return ClockDisplay::choose(m_state.ClockTime, reading, localTime);
+}
+
+void Match::watchZero()
+{
+    const ZeroWatch::Action action = m_zeroWatch.check(m_gameTimer.seconds());
+    if (action.stopTimer && m_gameTimer.running()) {
+        m_gameTimer.setRunning(false);
+        announce(MatchChange::ClockRunning);
+    }
+    if (action.buzz)
+        emit buzzerRequested();
+}
+
+bool Match::undo()
+{
+    const auto step = m_history.undo();
+    if (step)
+        revert(step->before, step->fields);
+    return step.has_value();
+}
+
+bool Match::redo()
+{
+    const auto step = m_history.redo();
+    if (step)
+        revert(step->after, step->fields);
+    return step.has_value();
+}
+
+void Match::revert(const MatchState &target, MatchChanges fields)
+{
+    MatchState next = target;
+    // A clock value put back by undo or redo waits for the start key.
+    if (fields & MatchChange::ClockValue) {
+        next.Running = false;
+        fields |= MatchChange::ClockRunning;
+    }
+    write(next, fields);
+    announce(fields);
+}
+
+void Match::restore(const MatchState &state)
+{
+    MatchState next = state;
+    next.Running = false;
+    m_history.clear();
+    const MatchChanges everything = MatchChange::Scores | MatchChange::GamesWon | MatchChange::Sets
+        | MatchChange::Possession | MatchChange::ClockValue | MatchChange::ClockRunning | MatchChange::ClockMode
+        | MatchChange::ClockPreset;
+    write(next, everything);
+    // A match resumed at 0:00 has had its buzz.
+    m_zeroWatch.check(next.Seconds);
+    announce(everything);
+}
+
+void Match::change(const MatchState &next, MatchChanges fields, bool undoable)
+{
+    const MatchState before = state();
+    write(next, fields);
+    const MatchState after = state();
+    // Compared field by field: a running clock's reading differs from one moment to the next.
+    if (picked(after, fields) == picked(before, fields))
+        return;
+    if (undoable)
+        m_history.push({fields, before, after});
+    announce(fields);
+}
+
+MatchState Match::picked(const MatchState &from, MatchChanges fields)
+{
+    MatchState only;
+    only.Seconds = {};
+    only.ClockPreset = {};
+    copyFields(from, only, fields);
+    return only;
+}
+
+void Match::copyFields(const MatchState &from, MatchState &to, MatchChanges fields)
+{
+    if (fields & MatchChange::Scores) {
+        to.homeScore = from.homeScore;
+        to.visitorScore = from.visitorScore;
+    }
+    if (fields & MatchChange::GamesWon) {
+        to.homeGamesWon = from.homeGamesWon;
+        to.visitorGamesWon = from.visitorGamesWon;
+    }
+    if (fields & MatchChange::Sets)
+        to.sets = from.sets;
+    if (fields & MatchChange::Possession)
+        to.WhoPoss = from.WhoPoss;
+    if (fields & MatchChange::ClockMode)
+        to.ClockTime = from.ClockTime;
+    if (fields & MatchChange::ClockPreset)
+        to.ClockPreset = from.ClockPreset;
+    if (fields & MatchChange::ClockRunning)
+        to.Running = from.Running;
+    if (fields & MatchChange::ClockValue)
+        to.Seconds = from.Seconds;
+}
+
+void Match::write(const MatchState &next, MatchChanges fields)
+{
+    copyFields(next, m_state, fields & ~(MatchChange::ClockRunning | MatchChange::ClockValue));
+    // Stopped first, so that a value written with it is not counted down in between.
+    if (fields & MatchChange::ClockRunning)
+        m_gameTimer.setRunning(next.Running);
+    if (fields & MatchChange::ClockValue)
+        m_gameTimer.setSeconds(next.Seconds);
+}
+
+void Match::announce(MatchChanges fields)
+{
+    if (fields & (MatchChange::ClockValue | MatchChange::ClockRunning))
+        m_shownReading = ClockDisplay::choose(false, m_gameTimer.seconds(), {});
+    if (m_recorder)
+        m_recorder(state(), fields);
+    emit changed(fields);
+}
