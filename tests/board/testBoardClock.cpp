@@ -18,14 +18,8 @@ private slots:
     void displayFollowsTheReading_data();
     void displayFollowsTheReading();
     void runOutStopsAndBuzzesOnce();
-    void startAgainAtZeroStopsWithoutASecondBuzz();
     void resetRestoresThePresetAndRearmsTheBuzz();
-    void typedEntry_data();
-    void typedEntry();
-    void typedEntryKeepsARunningClockRunning();
-    void emptyEnterSetsZeroStopsAndBuzzes();
     void timeOfDay();
-    void timeOfDayStillStopsAndBuzzesAtZero();
     void refreshTimerDrivesTheDisplay();
 
 private:
@@ -107,20 +101,6 @@ void TestBoardClock::runOutStopsAndBuzzesOnce()
     QCOMPARE(m_fixture->sound->plays(), 1);
 }
 
-void TestBoardClock::startAgainAtZeroStopsWithoutASecondBuzz()
-{
-    m_fixture->focus(u"tledGame"_s);
-    m_fixture->type(u"0.01\rS");
-    tick(1000);
-    QCOMPARE(m_fixture->sound->plays(), 1);
-    m_fixture->sound->finishPlay();
-    m_fixture->type(u"S");
-    QVERIFY(timer()->running());
-    tick();
-    QVERIFY(!timer()->running());
-    QCOMPARE(m_fixture->sound->plays(), 1);
-}
-
 void TestBoardClock::resetRestoresThePresetAndRearmsTheBuzz()
 {
     m_fixture->focus(u"tledGame"_s);
@@ -133,64 +113,6 @@ void TestBoardClock::resetRestoresThePresetAndRearmsTheBuzz()
     m_fixture->type(u"S");
     tick(1000);
     QCOMPARE(m_fixture->sound->plays(), 2);
-}
-
-void TestBoardClock::typedEntry_data()
-{
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<int>("seconds"); // -1: refused, the clock keeps 600
-    QTest::newRow("2 5 Enter is 25:00") << u"25\r"_s << 1500;
-    QTest::newRow("10.30 is 10:30") << u"10.30\r"_s << 630;
-    QTest::newRow("1.5 is 1:05") << u"1.5\r"_s << 65;
-    QTest::newRow("99.59 is the largest") << u"99.59\r"_s << 5999;
-    QTest::newRow("99.599 is refused") << u"99.599\r"_s << -1;
-    QTest::newRow("1 0 0 Enter is refused") << u"100\r"_s << -1;
-    QTest::newRow("two points are refused") << u"1.2.3\r"_s << -1;
-    QTest::newRow("signs and clear type nothing") << u"+4-#\r"_s << 240;
-    QTest::newRow("space drops the typed text") << u"9 3\r"_s << 180;
-    QTest::newRow("nothing shows until Enter") << u"7"_s << -1;
-}
-
-void TestBoardClock::typedEntry()
-{
-    QFETCH(QString, keys);
-    QFETCH(int, seconds);
-    m_fixture->focus(u"tledGame"_s);
-    m_fixture->type(keys);
-    const Currency expected = Currency::fromInteger(seconds < 0 ? 600 : seconds);
-    QCOMPARE(timer()->seconds(), expected);
-    QCOMPARE(m_fixture->board->ClockPreset(), expected);
-    QCOMPARE(clockPanel()->caption(), float(seconds < 0 ? 600 : seconds));
-    if (seconds < 0)
-        return;
-    // The typed value is what the reset key restores.
-    tick(3000);
-    m_fixture->type(u"SR");
-    QCOMPARE(timer()->seconds(), expected);
-}
-
-void TestBoardClock::typedEntryKeepsARunningClockRunning()
-{
-    m_fixture->focus(u"tledGame"_s);
-    m_fixture->type(u"S");
-    tick(2000);
-    m_fixture->type(u"100\r");
-    QVERIFY(timer()->running());
-    QCOMPARE(timer()->seconds(), Currency::fromInteger(598));
-    m_fixture->type(u"3\r");
-    QVERIFY(timer()->running());
-    tick(1000);
-    QCOMPARE(timer()->seconds(), Currency::fromInteger(179));
-}
-
-void TestBoardClock::emptyEnterSetsZeroStopsAndBuzzes()
-{
-    m_fixture->focus(u"tledGame"_s);
-    m_fixture->type(u"S\r");
-    QCOMPARE(timer()->seconds(), Currency());
-    QVERIFY(!timer()->running());
-    QCOMPARE(m_fixture->sound->plays(), 1);
-    QCOMPARE(clockPanel()->fieldUnits(), u"1,.1"_s);
 }
 
 void TestBoardClock::timeOfDay()
@@ -206,16 +128,6 @@ void TestBoardClock::timeOfDay()
     m_fixture->type(u"C");
     tick();
     QCOMPARE(clockPanel()->caption(), 600.0f);
-}
-
-void TestBoardClock::timeOfDayStillStopsAndBuzzesAtZero()
-{
-    m_fixture->focus(u"tledGame"_s);
-    m_fixture->type(u"0.03\rCS");
-    tick(3000);
-    QVERIFY(!timer()->running());
-    QCOMPARE(m_fixture->sound->plays(), 1);
-    QVERIFY(m_fixture->board->ClockTime());
 }
 
 void TestBoardClock::refreshTimerDrivesTheDisplay()

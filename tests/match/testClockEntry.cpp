@@ -1,4 +1,4 @@
-#include "board/OperatorKeys.h"
+#include "support/OperatorKeys.h"
 #include "match/ClockEntry.h"
 
 #include <QTest>

@@ -9,7 +9,8 @@
 // Lets a test write what the operator presses as text and turns it into entry character codes the way
 // the board does, through KeyCodeToAsci with the default clear key (Delete):
 // digits are the top-row keys, "+" "-" "." the main-keyboard keys, "\r" Enter, " " Space, "#" Delete
-// (clear), and a capital letter its letter key (no entry meaning, "S" is the start/stop key).
+// (clear), "<" "^" ">" "v" the arrow keys, and a capital letter its letter key (no entry meaning, "S" is
+// the start/stop key).
 namespace OperatorKeys {
 
 constexpr qint16 DeleteKey = 46;
@@ -29,6 +30,14 @@ inline qint16 keyCode(QChar key)
         return 32;
     case u'#':
         return DeleteKey;
+    case u'<':
+        return 37;
+    case u'^':
+        return 38;
+    case u'>':
+        return 39;
+    case u'v':
+        return 40;
     default:
         // Top-row digits and capital letters have the virtual-key code of their character.
         if (!((key >= u'0' && key <= u'9') || (key >= u'A' && key <= u'Z')))
