@@ -1,12 +1,26 @@
+#include "app/CommandLine.h"
 #include "app/FirstPaintProbe.h"
 #include "app/Program.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    {
+        // Read before the application exists, so that --help and --version work without a display.
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments.append(QString::fromLocal8Bit(argv[i]));
+        QTextStream out(stdout);
+        QTextStream error(stderr);
+        if (const auto exitStatus = CommandLine::handle(arguments, out, error))
+            return *exitStatus;
+    }
     QApplication app(argc, argv);
     FirstPaintProbe::installIfRequested();
     const QString programFolder = QCoreApplication::applicationDirPath();
