@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/ShownMatchProbe.h"
 #include "board/BoardDesign.h"
 #include "dialogs/QtDialogPrompts.h"
 #include "dialogs/ShowOptionsDialog.h"
@@ -94,6 +95,7 @@ void Program::openBoard()
     board->setShowOptions([this, board] { m_showOptions(board); });
     board->setConfirmClose([this] { return confirmClose(); });
     connect(board, &frmScoreboard::unloaded, this, &Program::boardUnloaded);
+    ShownMatchProbe::installIfRequested(board, m_match, m_settings);
     board->showBoard();
 }
 

@@ -112,7 +112,6 @@ void Match::resetClock()
     next.Running = false;
     next.Seconds = m_state.ClockPreset;
     change(next, MatchChange::ClockRunning | MatchChange::ClockValue, true);
-    watchZero();
 }
 
 void Match::switchClockDisplay()
@@ -163,7 +162,6 @@ void Match::clockEntry(const QString &element, qint16 code)
     next.Seconds = *seconds;
     next.ClockPreset = *seconds;
     change(next, MatchChange::ClockValue | MatchChange::ClockPreset, true);
-    watchZero();
 }
 
 void Match::possessionKey(qint16 keyCode)
@@ -196,25 +194,33 @@ void Match::setPossession(const Possession &possession)
 
 ClockDisplay Match::refreshClock(QTime localTime)
 {
-    const Currency reading = m_gameTimer.seconds();
-    const ClockDisplay shown = ClockDisplay::choose(false, reading, localTime);
-    if (m_gameTimer.running() && !(shown == m_shownReading)) {
-        m_shownReading = shown;
-        announce(MatchChange::ClockReading);
+    // One reading for the display, the zero watch and the record of them, so that all three agree.
+    const MatchState now = state();
+    const ClockDisplay shown = ClockDisplay::choose(false, now.Seconds, localTime);
+    MatchChanges changes;
+    if (now.Running && !(shown == m_shownReading))
+        changes |= MatchChange::ClockReading;
+    const bool buzz = watchZero(now.Seconds, changes);
+    if (changes) {
+        MatchState recorded = now;
+        recorded.Running = m_gameTimer.running();
+        announce(changes, recorded);
     }
-    watchZero();
-    return ClockDisplay::choose(m_state.ClockTime, reading, localTime);
+    if (buzz)
+        emit buzzerRequested();
+    return ClockDisplay::choose(m_state.ClockTime, now.Seconds, localTime);
 }
 
-void Match::watchZero()
+bool Match::watchZero(Currency reading, MatchChanges &changes)
 {
-    const ZeroWatch::Action action = m_zeroWatch.check(m_gameTimer.seconds());
+    const ZeroWatch::Action action = m_zeroWatch.check(reading);
     if (action.stopTimer && m_gameTimer.running()) {
+        // Stopped at the reading looked at, not a moment later.
         m_gameTimer.setRunning(false);
-        announce(MatchChange::ClockRunning);
+        m_gameTimer.setSeconds(reading);
+        changes |= MatchChange::ClockRunning;
     }
-    if (action.buzz)
-        emit buzzerRequested();
+    return action.buzz;
 }
 
 bool Match::undo()
@@ -263,13 +269,17 @@ void Match::change(const MatchState &next, MatchChanges fields, bool undoable)
 {
     const MatchState before = state();
     write(next, fields);
+    // A clock set to zero stops in the same step, so that the journal gets one record of it.
+    const bool buzz = (fields & MatchChange::ClockValue) && watchZero(m_gameTimer.seconds(), fields);
     const MatchState after = state();
     // Compared field by field: a running clock's reading differs from one moment to the next.
-    if (picked(after, fields) == picked(before, fields))
-        return;
-    if (undoable)
-        m_history.push({fields, before, after});
-    announce(fields);
+    if (!(picked(after, fields) == picked(before, fields))) {
+        if (undoable)
+            m_history.push({fields, before, after});
+        announce(fields, after);
+    }
+    if (buzz)
+        emit buzzerRequested();
 }
 
 MatchState Match::picked(const MatchState &from, MatchChanges fields)
@@ -317,9 +327,14 @@ void Match::write(const MatchState &next, MatchChanges fields)
 
 void Match::announce(MatchChanges fields)
 {
-    if (fields & (MatchChange::ClockValue | MatchChange::ClockRunning))
-        m_shownReading = ClockDisplay::choose(false, m_gameTimer.seconds(), {});
+    announce(fields, state());
+}
+
+void Match::announce(MatchChanges fields, const MatchState &now)
+{
+    if (fields & (MatchChange::ClockValue | MatchChange::ClockRunning | MatchChange::ClockReading))
+        m_shownReading = ClockDisplay::choose(false, now.Seconds, {});
     if (m_recorder)
-        m_recorder(state(), fields);
+        m_recorder(now, fields);
     emit changed(fields);
 }

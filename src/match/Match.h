@@ -85,8 +85,10 @@ private:
     static MatchState picked(const MatchState &from, MatchChanges fields);
     static void copyFields(const MatchState &from, MatchState &to, MatchChanges fields);
     void announce(MatchChanges fields);
+    void announce(MatchChanges fields, const MatchState &now);
     void revert(const MatchState &target, MatchChanges fields);
-    void watchZero();
+    // Stops the clock at reading when it has run out; true when the buzzer is to sound.
+    bool watchZero(Currency reading, MatchChanges &changes);
 
     GameTimer m_gameTimer;
     MatchState m_state;
