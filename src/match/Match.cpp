@@ -334,6 +334,7 @@ void Match::announce(MatchChanges fields, const MatchState &now)
 {
     if (fields & (MatchChange::ClockValue | MatchChange::ClockRunning | MatchChange::ClockReading))
         m_shownReading = ClockDisplay::choose(false, now.Seconds, {});
+    ++m_version;
     if (m_recorder)
         m_recorder(now, fields);
     emit changed(fields);

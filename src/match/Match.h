@@ -32,6 +32,8 @@ public:
     explicit Match(const MonotonicClock &clock = MonotonicClock::steady(), QObject *parent = nullptr);
 
     MatchState state() const;
+    // Counts the changes announced so far, so that a view can tell whether it has missed one.
+    quint64 version() const { return m_version; }
     // The game timer `tkGame`; the board lists it among its elements.
     GameTimer &tkGame() { return m_gameTimer; }
     const GameTimer &tkGame() const { return m_gameTimer; }
@@ -100,4 +102,5 @@ private:
     UndoHistory m_history;
     ClockDisplay m_shownReading;
     Recorder m_recorder;
+    quint64 m_version = 0;
 };
