@@ -376,7 +376,7 @@ void TestMatch::recorderSeesAChangeBeforeTheViews()
     });
     type(match, u"nledHomeScore"_s, u"7\rS");
     match.undo();
-    QCOMPARE(match.version(), 3u);
+    QCOMPARE(match.version(), quint64(3));
     QCOMPARE(recorded.size(), 3);
     QCOMPARE(viewsSawRecorded, 3);
     QCOMPARE(recorded.last().homeScore, 0);
