@@ -1,11 +1,14 @@
 #include "app/Program.h"
 
+#include "app/BoardPlacement.h"
 #include "app/ShownMatchProbe.h"
 #include "board/BoardDesign.h"
+#include "console/frmConsole.h"
 #include "dialogs/QtDialogPrompts.h"
 #include "dialogs/ShowOptionsDialog.h"
 #include "dialogs/frmSplash.h"
 #include "platform/NumLockState.h"
+#include "platform/SoundPlayer.h"
 #include "settings/Settings.h"
 
 #include <QApplication>
@@ -13,6 +16,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -32,7 +36,11 @@ Program::Program(SettingsStore &store, Settings &settings, QString programFolder
         m_platformNumLock = NumLockState::forPlatform();
         m_services.numLock = m_platformNumLock.get();
     }
-    m_showOptions = [this](QWidget *owner) { showOptionsDialog(owner, m_settings, m_store, *m_services.numLock); };
+    m_showOptions = [this](QWidget *owner) {
+        const QScreen *boardScreen = m_board ? m_board->screen() : nullptr;
+        showOptionsDialog(owner, m_settings, m_store, *m_services.numLock,
+                          boardScreen ? boardScreen->name() : QString());
+    };
 }
 
 Program::~Program()
@@ -91,12 +99,41 @@ void Program::openBoard()
     }
     m_board = std::make_unique<frmScoreboard>(BoardDesign::window(), m_settings, m_match, m_services);
     frmScoreboard *board = m_board.get();
-    board->setShowHelp([this, board] { m_help.show(board); });
-    board->setShowOptions([this, board] { m_showOptions(board); });
+    board->setShowHelp([this] { m_help.show(m_placement->operatorWindow()); });
+    board->setShowOptions([this, board] { showOptionsFor(m_placement->operatorWindow(), board); });
     board->setConfirmClose([this] { return confirmClose(); });
     connect(board, &frmScoreboard::unloaded, this, &Program::boardUnloaded);
     ShownMatchProbe::installIfRequested(board, m_match, m_settings);
-    board->showBoard();
+    openConsole();
+    m_placement = std::make_unique<BoardPlacement>(m_settings, *board, *m_console);
+    connect(board, &frmScoreboard::consoleRequested, m_placement.get(), &BoardPlacement::toggleConsole);
+    m_placement->open();
+}
+
+void Program::openConsole()
+{
+    m_console = std::make_unique<frmConsole>(m_settings, m_match, m_services);
+    if (!m_services.soundDevice && !SoundPlayer::hasAudioOutput())
+        m_console->setWarning(u"sound"_s, u"No audio device: the buzzer cannot sound."_s);
+    frmScoreboard *miniature = m_console->miniature();
+    frmScoreboard *board = m_board.get();
+    miniature->setShowHelp([this] { m_help.show(m_console.get()); });
+    miniature->setShowOptions([this, miniature] { showOptionsFor(m_console.get(), miniature); });
+    connect(miniature, &frmScoreboard::consoleRequested, this, [this] { m_placement->toggleConsole(); });
+    // One field takes the typed keys, whichever view the operator types into.
+    connect(miniature, &frmScoreboard::fieldSelected, board,
+            [board](QWidget *field) { board->selectField(field->objectName()); });
+    connect(board, &frmScoreboard::fieldSelected, miniature,
+            [miniature](QWidget *field) { miniature->selectField(field->objectName()); });
+}
+
+void Program::showOptionsFor(QWidget *owner, const frmScoreboard *redrawsItself)
+{
+    m_showOptions(owner);
+    if (redrawsItself != m_board.get())
+        m_board->settingsChanged();
+    m_console->settingsChanged(redrawsItself != m_console->miniature());
+    m_placement->place();
 }
 
 void Program::offerToResume()
@@ -136,6 +173,7 @@ bool Program::confirmClose()
 void Program::boardUnloaded()
 {
     m_journal.finish();
+    m_console->close();
     m_help.close();
     emit finished();
     QCoreApplication::quit();

@@ -14,15 +14,18 @@
 #include <memory>
 #include <optional>
 
+class BoardPlacement;
 class DialogPrompts;
+class frmConsole;
 class SettingsStore;
 struct Settings;
 
 // The program's windows and how they meet. start() creates the splash, whose load handler loads the
 // settings; GoScore on the splash opens the board on the match, offering first to resume a match that
 // the last run left behind; F1 on the board and Help on the splash show the one help viewer; F2 on the
-// board and Options on the splash open the options dialog. Every change of the match goes to the
-// journal. Closing the board (after a question, when a match is under way) ends the program: the
+// board and Options on the splash open the options dialog. The operator console is a second view of
+// the match; the board goes to its screen and the console to the operator's. Every change of the match
+// goes to the journal. Closing the board (after a question, when a match is under way) ends the program: the
 // journal is marked finished, the help viewer closes with the board and the event loop quits.
 class Program : public QObject
 {
@@ -52,6 +55,8 @@ public:
     Match &match() { return m_match; }
     frmSplash *splash() const { return m_splash; }
     frmScoreboard *board() const { return m_board.get(); }
+    frmConsole *console() const { return m_console.get(); }
+    BoardPlacement *placement() const { return m_placement.get(); }
     HelpLauncher &help() { return m_help; }
 
 signals:
@@ -60,6 +65,10 @@ signals:
 
 private:
     void openBoard();
+    void openConsole();
+    // Runs the options dialog over owner; then every view but the one that redraws itself shows the
+    // new settings, and the windows go where the settings now say.
+    void showOptionsFor(QWidget *owner, const frmScoreboard *redrawsItself);
     void offerToResume();
     bool confirmClose();
     void boardUnloaded();
@@ -78,4 +87,6 @@ private:
     MatchJournal m_journal;
     QPointer<frmSplash> m_splash;
     std::unique_ptr<frmScoreboard> m_board;
+    std::unique_ptr<frmConsole> m_console;
+    std::unique_ptr<BoardPlacement> m_placement;
 };

@@ -43,6 +43,7 @@ frmScoreboard::frmScoreboard(const WindowDesign &design, const Settings &setting
     : QWidget(parent)
     , m_settings(settings)
     , m_match(match)
+    , m_playsBuzzer(services.playsBuzzer)
 {
     setObjectName(u"frmScoreboard"_s);
     setWindowTitle(design.caption);
@@ -72,7 +73,8 @@ frmScoreboard::frmScoreboard(const WindowDesign &design, const Settings &setting
     connect(m_refreshTimer, &QTimer::timeout, this, &frmScoreboard::RefreshTime);
     connect(m_buzzer, &SoundDevice::Done, this, &frmScoreboard::buzzerDone);
     connect(&m_match, &Match::changed, this, &frmScoreboard::showMatch);
-    connect(&m_match, &Match::buzzerRequested, this, &frmScoreboard::Buzzer);
+    if (m_playsBuzzer)
+        connect(&m_match, &Match::buzzerRequested, this, &frmScoreboard::Buzzer);
     Form_Load();
 }
 
@@ -157,9 +159,23 @@ void frmScoreboard::watchSelection()
 
 bool frmScoreboard::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn)
-        ObjectSelected(qobject_cast<QWidget *>(watched));
+    if (event->type() == QEvent::FocusIn) {
+        auto *field = qobject_cast<QWidget *>(watched);
+        ObjectSelected(field);
+        emit fieldSelected(field);
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmScoreboard::selectField(const QString &name)
+{
+    for (QWidget *field : std::as_const(m_highlighted)) {
+        if (field->objectName() != name || field == focusWidget())
+            continue;
+        // In a window that is not active this moves no focus events: the highlight follows by hand.
+        field->setFocus(Qt::OtherFocusReason);
+        ObjectSelected(field);
+    }
 }
 
 void frmScoreboard::Form_Load()
@@ -173,34 +189,50 @@ void frmScoreboard::Form_Load()
     m_refreshTimer->start();
 }
 
-void frmScoreboard::showBoard()
+void frmScoreboard::showBoard(QScreen *screen, bool fullScreen)
 {
-    // The restored size and place: the design size, centred on the screen.
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect restored(QPoint(), size());
-        restored.moveCenter(screen->availableGeometry().center());
-        move(restored.topLeft());
-    }
     // The window system maximizes and activates the board in an order of its own, and every resize
     // hides the highlight; while the opening settles, the field with the focus stays marked.
     constexpr int SettlingMilliseconds = 1500;
     m_openingSettles = true;
     QTimer::singleShot(SettlingMilliseconds, this, [this] { m_openingSettles = false; });
-    showMaximized();
+    placeOnScreen(screen, fullScreen);
     m_homeScore->setFocus(Qt::OtherFocusReason);
+}
+
+void frmScoreboard::placeOnScreen(QScreen *screen, bool fullScreen)
+{
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    // The restored size and place: the design size, centred on the screen.
+    QRect restored(QPoint(), normalGeometry().isValid() ? normalGeometry().size() : size());
+    if (windowFlags().testFlag(Qt::FramelessWindowHint) != fullScreen)
+        setWindowFlag(Qt::FramelessWindowHint, fullScreen);
+    if (isMaximized() || isFullScreen())
+        showNormal();
+    if (screen) {
+        restored.moveCenter(screen->availableGeometry().center());
+        setGeometry(restored);
+    }
+    if (fullScreen) {
+        setGeometry(screen->geometry());
+        showFullScreen();
+    } else {
+        showMaximized();
+    }
 }
 
 void frmScoreboard::elementKeyDown(const QWidget *element, qint16 keyCode, int shift)
 {
-    if (undoKey(keyCode, shift))
+    if (operatorShortcut(keyCode, shift))
         return;
     AllKeyCode(keyCode);
     m_match.typedEntry(element->objectName(), keyCode, m_settings.ClearKey);
 }
 
-// Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo; taken before the command keys, which Ctrl does not
-// change otherwise.
-bool frmScoreboard::undoKey(qint16 keyCode, int shift)
+// Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo, Ctrl and the console key show the console; taken before
+// the command keys, which Ctrl does not change otherwise.
+bool frmScoreboard::operatorShortcut(qint16 keyCode, int shift)
 {
     if (!(shift & VirtualKey::CtrlMask) || (shift & VirtualKey::AltMask))
         return false;
@@ -208,6 +240,8 @@ bool frmScoreboard::undoKey(qint16 keyCode, int shift)
         m_match.undo();
     else if (keyCode == YKey || keyCode == ZKey)
         m_match.redo();
+    else if (keyCode == m_settings.ConsoleKey)
+        emit consoleRequested();
     else
         return false;
     return true;
@@ -330,6 +364,8 @@ void frmScoreboard::buzzerDone()
 
 void frmScoreboard::openBuzzer()
 {
+    if (!m_playsBuzzer)
+        return;
     const QString &file = m_settings.BuzzerFile;
     if (file.isEmpty() || !QFileInfo(file).isFile())
         return;
@@ -339,6 +375,8 @@ void frmScoreboard::openBuzzer()
 
 void frmScoreboard::reopenBuzzer()
 {
+    if (!m_playsBuzzer)
+        return;
     m_buzzer->sendCommand(u"Close"_s);
     m_buzzer->setFileName(m_settings.BuzzerFile);
     m_buzzer->sendCommand(u"Open"_s);
@@ -369,7 +407,7 @@ void frmScoreboard::UpdatePoss()
 void frmScoreboard::keyPressEvent(QKeyEvent *event)
 {
     const qint16 keyCode = VirtualKey::fromKeyEvent(*event);
-    if (!undoKey(keyCode, VirtualKey::shiftState(event->modifiers())))
+    if (!operatorShortcut(keyCode, VirtualKey::shiftState(event->modifiers())))
         AllKeyCode(keyCode);
     event->accept();
 }

@@ -16,6 +16,7 @@ class Label;
 class NumLockState;
 class NumberPanel;
 class PictureBox;
+class QScreen;
 class QTimer;
 struct Settings;
 class Shape;
@@ -27,6 +28,8 @@ struct BoardServices
 {
     std::function<SoundDevice *(QObject *parent)> soundDevice; // the real player when empty
     NumLockState *numLock = nullptr; // the platform's keyboard when null; must outlive the board
+    // False for a board drawn as a miniature beside another: the one on the projector plays the buzzer.
+    bool playsBuzzer = true;
 };
 
 // The board: the window the spectators see and the operator drives from the keyboard. It is built
@@ -45,8 +48,11 @@ public:
     // Closes the sound device even when the window goes away without being closed.
     ~frmScoreboard() override;
 
-    // Opens maximized (restoring gives a window centred on the screen) with the focus on the home score.
-    void showBoard();
+    // Opens maximized on screen (the primary one when null; restoring gives a window centred on it), or
+    // filling it without a frame, with the focus on the home score.
+    void showBoard(QScreen *screen = nullptr, bool fullScreen = false);
+    // Moves the open board to screen, maximized or filling it without a frame.
+    void placeOnScreen(QScreen *screen, bool fullScreen);
 
     // The elements in design order, for the passes that walk a window's elements.
     const QList<QObject *> &elements() const { return m_elements; }
@@ -55,6 +61,11 @@ public:
     // from the settings and reopens the buzzer sound.
     void setShowHelp(std::function<void()> showHelp) { m_showHelp = std::move(showHelp); }
     void setShowOptions(std::function<void()> showOptions) { m_showOptions = std::move(showOptions); }
+    // Redraws from the settings after they changed elsewhere, as after the options dialog.
+    void settingsChanged() { afterOptionsDialog(); }
+    // Gives the named field the focus and the highlight, as another view of the same match selected it.
+    void selectField(const QString &name);
+
     // Asked when the operator closes the board; the board stays open unless it answers true.
     void setConfirmClose(std::function<bool()> confirmClose) { m_confirmClose = std::move(confirmClose); }
 
@@ -78,6 +89,10 @@ public:
 signals:
     // The operator closed the board: the program is to end.
     void unloaded();
+    // A field of the tab order received the focus.
+    void fieldSelected(QWidget *field);
+    // Ctrl and the console key: the operator console is to be shown or hidden.
+    void consoleRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -95,7 +110,7 @@ private:
     void watchSelection();
     void Form_Load();
     void elementKeyDown(const QWidget *element, qint16 keyCode, int shift);
-    bool undoKey(qint16 keyCode, int shift);
+    bool operatorShortcut(qint16 keyCode, int shift);
     void showMatch(MatchChanges what);
     void openBuzzer();
     void reopenBuzzer();
@@ -123,6 +138,7 @@ private:
     SoundDevice *m_buzzer = nullptr;
 
     LayoutEngine m_layout;
+    bool m_playsBuzzer = true;
     bool m_buzzerPlaying = false;
     bool m_openingSettles = false;
 

@@ -15,6 +15,7 @@ const QString KeyPage = u"tabKeyControls"_s;
 const QString ColorPage = u"tabColorControls"_s;
 const QString TextPage = u"tabTextControls"_s;
 const QString PicturePage = u"tabPictures"_s;
+const QString ScreensPage = u"tabScreens"_s;
 
 QFont arial(double points, bool bold = false)
 {
@@ -213,6 +214,25 @@ QList<ElementDesign> pictures()
         };
 }
 
+QList<ElementDesign> screens()
+{
+    QList<DesignProperty> boardScreen = twipsGeometry(120, 360, 5175, 315);
+    boardScreen.append({"Items", QStringList {}});
+    QList<DesignProperty> consoleKey = twipsGeometry(120, 360, 1335, 315);
+    consoleKey.append({"Items", QStringList {}});
+    return {
+        frame(u"fraBoardScreen"_s, ScreensPage, u"Board Screen:"_s, {240, 480, 5415, 1335}),
+        {u"cmbBoardScreen"_s, u"ComboBox"_s, u"fraBoardScreen"_s, boardScreen, 48, Focus::TabStop},
+        label(u"lblBoardScreenNote"_s, u"fraBoardScreen"_s,
+              u"With two screens the board fills its screen without a frame and the console opens on the other."_s,
+              {120, 780, 5175, 435}, {{"Alignment", LeftJustify}, {"WordWrap", true}}),
+        frame(u"fraConsole"_s, ScreensPage, u"Operator Console:"_s, {240, 2040, 5415, 1095}),
+        {u"cmbConsoleKey"_s, u"ComboBox"_s, u"fraConsole"_s, consoleKey, 49, Focus::TabStop},
+        label(u"lblConsoleNote"_s, u"fraConsole"_s, u"shows or hides the console beside the board."_s,
+              {1560, 420, 3735, 255}, {{"Alignment", LeftJustify}}),
+    };
+}
+
 } // namespace
 
 namespace OptionsDesign {
@@ -229,8 +249,9 @@ QList<ElementDesign> elements()
                tabPage(ColorPage, u"Color Controls"_s),
                tabPage(TextPage, u"Text Controls"_s),
                tabPage(PicturePage, u"Pictures"_s),
+               tabPage(ScreensPage, u"Screens"_s),
            }
-    + keyControls() + colorControls() + textControls() + pictures()
+    + keyControls() + colorControls() + textControls() + pictures() + screens()
         + QList<ElementDesign> {
             {u"cmdOk"_s, u"CommandButton"_s, {}, ok, 31, Focus::TabStop},
             button(u"cmdCancel"_s, {}, u"&Cancel"_s, {2985, 4320, 1080, 375}, 32),

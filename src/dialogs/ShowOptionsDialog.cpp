@@ -6,9 +6,11 @@
 #include "dialogs/OptionsDesign.h"
 #include "dialogs/frmOptions.h"
 
-void showOptionsDialog(QWidget *owner, Settings &settings, SettingsStore &store, NumLockState &keyboard)
+void showOptionsDialog(QWidget *owner, Settings &settings, SettingsStore &store, NumLockState &keyboard,
+                       const QString &boardScreen)
 {
     OptionsServices services;
+    services.boardScreen = boardScreen;
     services.fitPicture = PictureFit::FitPicture;
     services.forceNumLock = [&keyboard](bool wanted) { NumLockPolicy::ForceNumLock(keyboard, wanted); };
     frmOptions dialog(OptionsDesign::window(), ChooseKeyDesign::window(), settings, store, std::move(services), owner);

@@ -4,6 +4,7 @@
 #include "dialogs/CommonDialog.h"
 #include "dialogs/QtCommonDialog.h"
 #include "dialogs/QtDialogPrompts.h"
+#include "dialogs/ScreensTab.h"
 #include "dialogs/frmChooseKey.h"
 #include "settings/KeyCodeToStr.h"
 #include "settings/Settings.h"
@@ -244,6 +245,7 @@ void frmOptions::Form_Load()
     m_home->setText(m_settings.HomeText);
     m_visitor->setText(m_settings.VisitorText);
     m_buzzerFile->setCaption(buzzerFileText(BuzzTemp));
+    m_screensTab = std::make_unique<ScreensTab>(this, m_settings, m_services.boardScreen);
 }
 
 void frmOptions::loadKeys()
@@ -460,6 +462,7 @@ void frmOptions::cmdOk_Click()
     for (const PictureSlot &slot : pictureSlots())
         m_settings.*slot.path = this->*slot.temp;
     m_settings.LEDType = m_keptLedType.value_or(qint16(m_ledType->currentIndex()));
+    m_screensTab->apply(m_settings);
     save();
     accept();
 }

@@ -17,6 +17,7 @@ class Image;
 class Label;
 class OptionButton;
 class PictureBox;
+class ScreensTab;
 class ScrollBar;
 class SegmentPanel;
 struct Settings;
@@ -37,6 +38,8 @@ struct OptionsServices
     // The message boxes and the beep, for this dialog and the key-capture dialog; Qt's own when null.
     // Must outlive the dialog.
     DialogPrompts *prompts = nullptr;
+    // The name of the screen the board is on now; empty before the board is open.
+    QString boardScreen;
 };
 
 // The options dialog: edits copies of every setting (colours, highlight width, command keys, NumLock
@@ -99,6 +102,7 @@ private:
     OptionsServices m_services;
     std::unique_ptr<DialogPrompts> m_ownPrompts;
     DialogPrompts *m_prompts = nullptr;
+    std::unique_ptr<ScreensTab> m_screensTab;
 
     // The dialog's working copies.
     qint16 StartStopClockKeyTemp = 0;

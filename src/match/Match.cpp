@@ -196,6 +196,7 @@ ClockDisplay Match::refreshClock(QTime localTime)
 {
     // One reading for the display, the zero watch and the record of them, so that all three agree.
     const MatchState now = state();
+    m_shownSeconds = now.Seconds;
     const ClockDisplay shown = ClockDisplay::choose(false, now.Seconds, localTime);
     MatchChanges changes;
     if (now.Running && !(shown == m_shownReading))
@@ -204,7 +205,7 @@ ClockDisplay Match::refreshClock(QTime localTime)
     if (changes) {
         MatchState recorded = now;
         recorded.Running = m_gameTimer.running();
-        announce(changes, recorded);
+        announce(changes, recorded, MatchEvent::Origin::Operator);
     }
     if (buzz)
         emit buzzerRequested();
@@ -227,7 +228,7 @@ bool Match::undo()
 {
     const auto step = m_history.undo();
     if (step)
-        revert(step->before, step->fields);
+        revert(step->before, step->fields, MatchEvent::Origin::Undo);
     return step.has_value();
 }
 
@@ -235,11 +236,11 @@ bool Match::redo()
 {
     const auto step = m_history.redo();
     if (step)
-        revert(step->after, step->fields);
+        revert(step->after, step->fields, MatchEvent::Origin::Redo);
     return step.has_value();
 }
 
-void Match::revert(const MatchState &target, MatchChanges fields)
+void Match::revert(const MatchState &target, MatchChanges fields, MatchEvent::Origin origin)
 {
     MatchState next = target;
     // A clock value put back by undo or redo waits for the start key.
@@ -248,7 +249,7 @@ void Match::revert(const MatchState &target, MatchChanges fields)
         fields |= MatchChange::ClockRunning;
     }
     write(next, fields);
-    announce(fields);
+    announce(fields, origin);
 }
 
 void Match::restore(const MatchState &state)
@@ -262,7 +263,7 @@ void Match::restore(const MatchState &state)
     write(next, everything);
     // A match resumed at 0:00 has had its buzz.
     m_zeroWatch.check(next.Seconds);
-    announce(everything);
+    announce(everything, MatchEvent::Origin::Resume);
 }
 
 void Match::change(const MatchState &next, MatchChanges fields, bool undoable)
@@ -276,7 +277,7 @@ void Match::change(const MatchState &next, MatchChanges fields, bool undoable)
     if (!(picked(after, fields) == picked(before, fields))) {
         if (undoable)
             m_history.push({fields, before, after});
-        announce(fields, after);
+        announce(fields, after, MatchEvent::Origin::Operator);
     }
     if (buzz)
         emit buzzerRequested();
@@ -325,17 +326,31 @@ void Match::write(const MatchState &next, MatchChanges fields)
         m_gameTimer.setSeconds(next.Seconds);
 }
 
-void Match::announce(MatchChanges fields)
+void Match::announce(MatchChanges fields, MatchEvent::Origin origin)
 {
-    announce(fields, state());
+    announce(fields, state(), origin);
 }
 
-void Match::announce(MatchChanges fields, const MatchState &now)
+void Match::announce(MatchChanges fields, const MatchState &now, MatchEvent::Origin origin)
 {
-    if (fields & (MatchChange::ClockValue | MatchChange::ClockRunning | MatchChange::ClockReading))
+    if (fields & ~MatchChanges(MatchChange::ClockReading)) {
+        m_events.push_back({QDateTime::currentDateTime(), fields, origin, m_announced, now});
+        if (m_events.size() > RecentEventCount)
+            m_events.pop_front();
+    }
+    m_announced = now;
+    const MatchChanges clockFields = MatchChange::ClockValue | MatchChange::ClockRunning | MatchChange::ClockReading;
+    MatchState recorded = now;
+    if (fields & clockFields) {
         m_shownReading = ClockDisplay::choose(false, now.Seconds, {});
+        m_shownSeconds = now.Seconds;
+    } else if (now.Running) {
+        // Between refreshes a running clock shows the reading of the last one; the journal keeps what
+        // the views show, so that a resumed match has its clock where the board had it.
+        recorded.Seconds = m_shownSeconds;
+    }
     ++m_version;
     if (m_recorder)
-        m_recorder(now, fields);
+        m_recorder(recorded, fields);
     emit changed(fields);
 }

@@ -6,6 +6,7 @@
 #include "match/GameTimer.h"
 #include "match/KeyDispatch.h"
 #include "match/MatchChange.h"
+#include "match/MatchEvent.h"
 #include "match/MatchState.h"
 #include "match/NumberEntry.h"
 #include "match/Possession.h"
@@ -16,6 +17,7 @@
 #include <QObject>
 #include <QTime>
 
+#include <deque>
 #include <functional>
 
 // The match: its state and every rule that changes it, shared by every view (the board, the operator
@@ -53,6 +55,10 @@ public:
     // once per run-out. A running clock whose shown value changed counts as a change of the match.
     ClockDisplay refreshClock(QTime localTime);
 
+    // The latest changes, newest first: every change but the clock's passing seconds.
+    QList<MatchEvent> recentEvents() const { return {m_events.crbegin(), m_events.crend()}; }
+    static constexpr int RecentEventCount = 20;
+
     bool undo();
     bool redo();
     bool canUndo() const { return m_history.canUndo(); }
@@ -86,9 +92,9 @@ private:
     void write(const MatchState &next, MatchChanges fields);
     static MatchState picked(const MatchState &from, MatchChanges fields);
     static void copyFields(const MatchState &from, MatchState &to, MatchChanges fields);
-    void announce(MatchChanges fields);
-    void announce(MatchChanges fields, const MatchState &now);
-    void revert(const MatchState &target, MatchChanges fields);
+    void announce(MatchChanges fields, MatchEvent::Origin origin = MatchEvent::Origin::Operator);
+    void announce(MatchChanges fields, const MatchState &now, MatchEvent::Origin origin);
+    void revert(const MatchState &target, MatchChanges fields, MatchEvent::Origin origin);
     // Stops the clock at reading when it has run out; true when the buzzer is to sound.
     bool watchZero(Currency reading, MatchChanges &changes);
 
@@ -100,7 +106,11 @@ private:
     ClockEntry m_clockEntry;
     ZeroWatch m_zeroWatch;
     UndoHistory m_history;
+    // What the views show of the game clock: the display and the reading of the last refresh.
     ClockDisplay m_shownReading;
+    Currency m_shownSeconds = Currency::fromInteger(600);
     Recorder m_recorder;
     quint64 m_version = 0;
+    MatchState m_announced;
+    std::deque<MatchEvent> m_events;
 };

@@ -15,17 +15,15 @@ QString fieldText(qint16 value)
     return value == MatchState::Empty ? u"–"_s : QString::number(value);
 }
 
-// Minutes and seconds, rounded up to the whole second the board shows, or seconds and tenths in the
-// last minute.
-QString clockText(Currency seconds)
+} // namespace
+
+QString MatchState::clockText(Currency seconds)
 {
     if (seconds <= Currency::fromTicks(599000))
         return QString::number(std::max(0.0, seconds.toDouble()), 'f', 1);
     const qint64 whole = (seconds + Currency::fromTicks(9999)).ticks() / Currency::TicksPerUnit;
     return u"%1:%2"_s.arg(whole / 60).arg(whole % 60, 2, 10, QChar(u'0'));
 }
-
-} // namespace
 
 bool MatchState::isFresh() const
 {

@@ -51,4 +51,7 @@ struct MatchState
 
     // One line for the operator, e.g. "Home 18 – Visitor 21, games 1–1, clock 4:12".
     QString summary(const QString &homeName, const QString &visitorName) const;
+    // A clock reading as the board shows it: "4:12", rounded up to the whole second, or "45.3" in the
+    // last minute.
+    static QString clockText(Currency seconds);
 };

@@ -156,3 +156,8 @@ void SoundPlayer::onTimeout()
     endPlay(Failure);
     m_effect->stop();
 }
+
+bool SoundPlayer::hasAudioOutput()
+{
+    return !QMediaDevices::audioOutputs().isEmpty();
+}

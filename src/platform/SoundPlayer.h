@@ -23,6 +23,9 @@ class SoundPlayer : public SoundDevice
 
 public:
     explicit SoundPlayer(QObject *parent = nullptr);
+
+    // Whether the machine has any audio output for the buzzer to sound on.
+    static bool hasAudioOutput();
     ~SoundPlayer() override;
 
     QString fileName() const override { return m_fileName; }

@@ -38,6 +38,10 @@ struct Settings
     QString VisitorPic;
     QString BoardPic;
     qint16 LEDType = 0;
+    // [Screens]: the board's screen by the name Qt reports (empty: the first screen that is not the
+    // primary one), and the key that with Ctrl shows the operator console.
+    QString BoardScreen;
+    qint16 ConsoleKey = 0;
 
     static Settings &instance();
 };

@@ -17,6 +17,7 @@ const QString ColorSettings = u"ColorSettings"_s;
 const QString KeySettings = u"KeySettings"_s;
 const QString TextSettings = u"TextSettings"_s;
 const QString PicSettings = u"PicSettings"_s;
+const QString Screens = u"Screens"_s;
 
 template<typename Integer> std::optional<Integer> toInteger(double value)
 {
@@ -107,6 +108,9 @@ std::optional<SettingsLoadError> LoadSettings(const SettingsStore &store, Settin
     read(PicSettings, u"BoardPic"_s, QString(), loaded.BoardPic);
     read(PicSettings, u"LEDType"_s, u"0"_s, loaded.LEDType);
 
+    read(Screens, u"BoardScreen"_s, QString(), loaded.BoardScreen);
+    read(Screens, u"ConsoleKey"_s, u"79"_s, loaded.ConsoleKey);
+
     if (!error)
         settings = loaded;
     return error;
@@ -153,6 +157,9 @@ std::optional<QString> SaveSettings(SettingsStore &store, const Settings &settin
     write(PicSettings, u"LEDType"_s, number(settings.LEDType));
 
     write(KeySettings, u"IsKeyCode"_s, u"Yes"_s);
+
+    write(Screens, u"BoardScreen"_s, settings.BoardScreen);
+    write(Screens, u"ConsoleKey"_s, number(settings.ConsoleKey));
 
     if (!written || !store.commit())
         return store.errorString();

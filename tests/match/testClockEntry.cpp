@@ -1,5 +1,5 @@
-#include "support/OperatorKeys.h"
 #include "match/ClockEntry.h"
+#include "support/OperatorKeys.h"
 
 #include <QTest>
 

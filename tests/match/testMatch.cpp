@@ -101,6 +101,7 @@ private slots:
     void undoReachesBackTwoHundredSteps();
     void randomSessionsUndoToAFreshBoard();
     void recorderSeesAChangeBeforeTheViews();
+    void recorderKeepsTheReadingTheViewsShow();
     void restoredMatchWaitsForTheStartKey();
 
 private:
@@ -380,6 +381,23 @@ void TestMatch::recorderSeesAChangeBeforeTheViews()
     QCOMPARE(recorded.size(), 3);
     QCOMPARE(viewsSawRecorded, 3);
     QCOMPARE(recorded.last().homeScore, 0);
+}
+
+// Between refreshes a running clock still shows the last reading; a score changed then is recorded with
+// that reading, so that a match resumed from the record has its clock where the board showed it.
+void TestMatch::recorderKeepsTheReadingTheViewsShow()
+{
+    Match match(m_clock);
+    QList<MatchState> recorded;
+    match.setRecorder([&recorded](const MatchState &state, MatchChanges) { recorded.append(state); });
+    type(match, u"nledHomeScore"_s, u"S");
+    m_clock.advanceMilliseconds(1000);
+    match.refreshClock({});
+    m_clock.advanceMilliseconds(60);
+    press(match, u"nledHomeScore"_s, F5Key);
+    QCOMPARE(recorded.last().homeScore, 1);
+    QCOMPARE(recorded.last().Seconds, Currency::fromInteger(599));
+    QCOMPARE(match.state().Seconds, Currency::fromTicks(5'989'400));
 }
 
 void TestMatch::restoredMatchWaitsForTheStartKey()

@@ -1,5 +1,5 @@
-#include "support/OperatorKeys.h"
 #include "match/NumberEntry.h"
+#include "support/OperatorKeys.h"
 
 #include <QHash>
 #include <QTest>

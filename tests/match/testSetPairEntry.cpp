@@ -1,5 +1,5 @@
-#include "support/OperatorKeys.h"
 #include "match/SetPairEntry.h"
+#include "support/OperatorKeys.h"
 
 #include <QTest>
 

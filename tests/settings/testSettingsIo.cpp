@@ -54,6 +54,7 @@ Settings defaults()
     s.TeamSize = Currency::fromInteger(24);
     s.BuzzerFile = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + u"/buzzer.wav"_s);
     s.LEDType = 0;
+    s.ConsoleKey = 79;
     return s;
 }
 
@@ -94,7 +95,9 @@ QStringList fieldsOf(const Settings &s)
             u"HomePic="_s + s.HomePic,
             u"VisitorPic="_s + s.VisitorPic,
             u"BoardPic="_s + s.BoardPic,
-            u"LEDType="_s + n(s.LEDType)};
+            u"LEDType="_s + n(s.LEDType),
+            u"BoardScreen="_s + s.BoardScreen,
+            u"ConsoleKey="_s + n(s.ConsoleKey)};
 }
 
 // A record that no load of these tests gives, to see that a failed load leaves it alone.
@@ -376,7 +379,7 @@ void TestSettingsIo::saveWritesEveryKeyOnce()
     for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
         if (line.startsWith(u'['))
             section = line.mid(1, line.size() - 2);
-        else if (line.contains(u'='))
+        else if (line.contains(u'=') && QStringList {Color, Key, Text, Pic}.contains(section))
             entries << section + u'/' + line;
     }
     entries.sort();
@@ -438,6 +441,7 @@ void TestSettingsIo::saveThenLoadGivesEveryField_data()
         s.HomePic = u"/home/user/pics/[home].png"_s;
         s.VisitorPic = u"\\x41\\s"_s;
         s.BoardPic = u"\t"_s;
+        s.BoardScreen = u"HDMI-1"_s;
     });
     QTest::newRow("number limits") << defaultsWith([](Settings &s) {
         s.FormBack = std::numeric_limits<qint32>::min();

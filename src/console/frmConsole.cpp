@@ -1,0 +1,209 @@
+#include "console/frmConsole.h"
+
+#include "board/BoardDesign.h"
+#include "console/ChangeDescription.h"
+#include "console/FocusMark.h"
+#include "settings/KeyCodeToStr.h"
+#include "settings/Settings.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int SidePanelWidth = 340;
+
+QGroupBox *group(const QString &title, QLayout *contents)
+{
+    auto *box = new QGroupBox(title);
+    box->setLayout(contents);
+    return box;
+}
+
+} // namespace
+
+frmConsole::frmConsole(const Settings &settings, Match &match, BoardServices services, QWidget *parent)
+    : QWidget(parent)
+    , m_settings(settings)
+    , m_match(match)
+{
+    setObjectName(u"frmConsole"_s);
+    setWindowTitle(u"Vantaro Console"_s);
+    services.playsBuzzer = false;
+    m_miniatureArea = new QWidget(this);
+    m_miniatureArea->setObjectName(u"miniatureArea"_s);
+    m_miniature = new frmScoreboard(BoardDesign::window(), settings, match, std::move(services), m_miniatureArea);
+    m_focusMark = new FocusMark(m_miniature);
+    connect(m_miniature, &frmScoreboard::fieldSelected, m_focusMark, &FocusMark::mark);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(m_miniatureArea, 1);
+    layout->addWidget(buildSidePanel());
+
+    connect(&m_match, &Match::changed, this, &frmConsole::showMatch);
+    // The clock's reading changes without an event of the match while it stands still in time-of-day mode.
+    auto *refresh = new QTimer(this);
+    connect(refresh, &QTimer::timeout, this, &frmConsole::showMatch);
+    refresh->start(500);
+    showMatch();
+    showKeys();
+    resize(1280, 720);
+}
+
+QWidget *frmConsole::buildSidePanel()
+{
+    auto *panel = new QWidget(this);
+    panel->setFixedWidth(SidePanelWidth);
+    auto *column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    m_clockState = new QLabel(panel);
+    m_clockState->setObjectName(u"lblClockState"_s);
+    auto *clock = new QVBoxLayout;
+    clock->addWidget(m_clockState);
+    column->addWidget(group(u"Game clock"_s, clock));
+
+    m_changes = new QListWidget(panel);
+    m_changes->setObjectName(u"lstChanges"_s);
+    m_changes->setFocusPolicy(Qt::NoFocus);
+    m_undo = new QPushButton(u"Undo  (Ctrl+Z)"_s, panel);
+    m_undo->setObjectName(u"cmdUndo"_s);
+    m_redo = new QPushButton(u"Redo  (Ctrl+Y)"_s, panel);
+    m_redo->setObjectName(u"cmdRedo"_s);
+    for (QPushButton *button : {m_undo, m_redo})
+        button->setFocusPolicy(Qt::NoFocus);
+    connect(m_undo, &QPushButton::clicked, &m_match, &Match::undo);
+    connect(m_redo, &QPushButton::clicked, &m_match, &Match::redo);
+    auto *changes = new QVBoxLayout;
+    changes->addWidget(m_changes, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_undo);
+    buttons->addWidget(m_redo);
+    changes->addLayout(buttons);
+    column->addWidget(group(u"Latest changes"_s, changes), 1);
+
+    m_keys = new QGridLayout;
+    column->addWidget(group(u"Keys"_s, m_keys));
+
+    m_warningText = new QLabel(panel);
+    m_warningText->setObjectName(u"lblWarnings"_s);
+    m_warningText->setWordWrap(true);
+    m_warningText->setStyleSheet(u"color: #a00000;"_s);
+    m_warningText->hide();
+    column->addWidget(m_warningText);
+    return panel;
+}
+
+void frmConsole::setWarning(const QString &key, const QString &text)
+{
+    if (text.isEmpty())
+        m_warnings.remove(key);
+    else
+        m_warnings.insert(key, text);
+    showWarnings();
+}
+
+void frmConsole::showWarnings()
+{
+    QStringList items;
+    for (const QString &warning : std::as_const(m_warnings))
+        items.append(u"<li>%1</li>"_s.arg(warning.toHtmlEscaped()));
+    m_warningText->setText(u"<b>Warnings</b><ul style=\"margin-left: -20px\">%1</ul>"_s.arg(items.join(QString())));
+    m_warningText->setVisible(!items.isEmpty());
+}
+
+void frmConsole::settingsChanged(bool redrawMiniature)
+{
+    if (redrawMiniature)
+        m_miniature->settingsChanged();
+    showKeys();
+    showMatch();
+}
+
+void frmConsole::showMatch()
+{
+    const MatchState state = m_match.state();
+    QString clock = u"%1, %2"_s.arg(MatchState::clockText(state.Seconds), state.Running ? u"running"_s : u"stopped"_s);
+    if (state.ClockTime)
+        clock += u"\nThe board shows the time of day."_s;
+    m_clockState->setText(clock);
+    m_changes->clear();
+    for (const MatchEvent &event : m_match.recentEvents()) {
+        m_changes->addItem(u"%1  %2"_s.arg(event.when.toString(u"HH:mm:ss"_s),
+                                           describeChange(event, m_settings.HomeText, m_settings.VisitorText)));
+    }
+    m_undo->setEnabled(m_match.canUndo());
+    m_redo->setEnabled(m_match.canRedo());
+}
+
+void frmConsole::showKeys()
+{
+    while (QLayoutItem *item = m_keys->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    const QList<std::pair<QString, QString>> keys {
+        {u"Start / stop clock"_s, KeyCodeToStr(m_settings.StartStopClockKey)},
+        {u"Reset clock"_s, KeyCodeToStr(m_settings.ResetClockKey)},
+        {u"Game clock / time of day"_s, KeyCodeToStr(m_settings.ClockSwitchKey)},
+        {u"Home score +1"_s, KeyCodeToStr(m_settings.HomeOneKey)},
+        {u"Visitor score +1"_s, KeyCodeToStr(m_settings.VisitorOneKey)},
+        {u"Buzzer"_s, KeyCodeToStr(m_settings.BuzzerKey)},
+        {u"Clear a field"_s, KeyCodeToStr(m_settings.ClearKey)},
+        {u"Undo / redo"_s, u"Ctrl+Z / Ctrl+Y"_s},
+        {u"Help / options"_s, u"F1 / F2"_s},
+        {u"Console"_s, u"Ctrl+"_s + KeyCodeToStr(m_settings.ConsoleKey)},
+    };
+    for (const auto &[action, key] : keys) {
+        const int row = m_keys->rowCount();
+        m_keys->addWidget(new QLabel(action), row, 0);
+        auto *name = new QLabel(u"<b>%1</b>"_s.arg(key.toHtmlEscaped()));
+        name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_keys->addWidget(name, row, 1);
+    }
+}
+
+void frmConsole::placeMiniature()
+{
+    // The miniature keeps the board's proportions within its area, centred.
+    const WindowDesign design = BoardDesign::window();
+    const QSize area = m_miniatureArea->size();
+    const QSize fitted = QSize(design.clientWidth, design.clientHeight).scaled(area, Qt::KeepAspectRatio);
+    m_miniature->setGeometry(
+        QRect(QPoint((area.width() - fitted.width()) / 2, (area.height() - fitted.height()) / 2), fitted));
+    m_focusMark->follow();
+}
+
+void frmConsole::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The area gets its size from the layout once this event is done.
+    QTimer::singleShot(0, this, &frmConsole::placeMiniature);
+}
+
+void frmConsole::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    QTimer::singleShot(0, this, &frmConsole::placeMiniature);
+}
+
+// Keys that reach the console outside the miniature's fields go to the miniature, as the board's own
+// window passes them on when no field has the focus.
+void frmConsole::keyPressEvent(QKeyEvent *event)
+{
+    QApplication::sendEvent(m_miniature, event);
+}
+
+void frmConsole::keyReleaseEvent(QKeyEvent *event)
+{
+    QApplication::sendEvent(m_miniature, event);
+}

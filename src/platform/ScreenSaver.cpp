@@ -1,0 +1,46 @@
+#include "platform/ScreenSaver.h"
+
+#include <QGuiApplication>
+
+#ifdef VANTARO_HAVE_XSS
+// Xlib's macros clash with Qt's headers, so these come last.
+#include <X11/Xlib.h>
+#include <X11/extensions/scrnsaver.h>
+#endif
+
+ScreenSaver::~ScreenSaver()
+{
+    release();
+}
+
+bool ScreenSaver::inhibit()
+{
+    if (!m_inhibited)
+        m_inhibited = suspend(true);
+    return m_inhibited;
+}
+
+void ScreenSaver::release()
+{
+    if (m_inhibited)
+        suspend(false);
+    m_inhibited = false;
+}
+
+bool ScreenSaver::suspend([[maybe_unused]] bool suspended)
+{
+#ifdef VANTARO_HAVE_XSS
+    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->display())
+        return false;
+    int eventBase = 0;
+    int errorBase = 0;
+    if (!XScreenSaverQueryExtension(x11->display(), &eventBase, &errorBase))
+        return false;
+    XScreenSaverSuspend(x11->display(), suspended ? True : False);
+    XFlush(x11->display());
+    return true;
+#else
+    return false;
+#endif
+}
