@@ -120,6 +120,14 @@ void Program::openConsole()
     miniature->setShowHelp([this] { m_help.show(m_console.get()); });
     miniature->setShowOptions([this, miniature] { showOptionsFor(m_console.get(), miniature); });
     connect(miniature, &frmScoreboard::consoleRequested, this, [this] { m_placement->toggleConsole(); });
+    // With the board on a screen of its own, the console is the operator's window: closing it closes the
+    // board, with the board's question.
+    m_console->setCloseHandler([this] {
+        if (m_placement->plan().fullScreen)
+            m_board->close();
+        else
+            m_console->hide();
+    });
     // One field takes the typed keys, whichever view the operator types into.
     connect(miniature, &frmScoreboard::fieldSelected, board,
             [board](QWidget *field) { board->selectField(field->objectName()); });
@@ -167,12 +175,13 @@ bool Program::confirmClose()
     end.accept = u"End Match"_s;
     end.reject = u"Keep Playing"_s;
     end.acceptIsDefault = false;
-    return m_prompts->choose(m_board.get(), end);
+    return m_prompts->choose(m_placement ? m_placement->operatorWindow() : m_board.get(), end);
 }
 
 void Program::boardUnloaded()
 {
     m_journal.finish();
+    m_console->setCloseHandler({});
     m_console->close();
     m_help.close();
     emit finished();

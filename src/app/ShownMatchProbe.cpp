@@ -20,6 +20,10 @@ void ShownMatchProbe::installIfRequested(frmScoreboard *board, Match &match, con
     // Connected after the board's own handlers, so the widgets show the change when it is read.
     connect(&match, &Match::changed, probe, &ShownMatchProbe::report);
     connect(board->findChild<QTimer *>(u"tmrClock1"_s), &QTimer::timeout, probe, &ShownMatchProbe::report);
+    connect(board, &frmScoreboard::fieldSelected, probe, [](QWidget *field) {
+        std::fprintf(stderr, "vantaro-focus %s\n", qPrintable(field->objectName()));
+        std::fflush(stderr);
+    });
     probe->report();
 }
 

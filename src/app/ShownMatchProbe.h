@@ -10,7 +10,8 @@ struct Settings;
 // Reports what the board's fields show, for the crash tests: a line on standard error,
 // "vantaro-shown home=7 visitor=-1 homeGames=0 visitorGames=0 sets=25:23,-1:-1,-1:-1,-1:-1 poss=1
 // clock=60,1|600.0 mode=game", each time the shown match changes. The values are read from the
-// widgets once the board has updated them. Installed only when VANTARO_SHOWN_MATCH_PROBE is set.
+// widgets once the board has updated them; and "vantaro-focus nledHomeScore" each time another field
+// takes the typed keys. Installed only when VANTARO_SHOWN_MATCH_PROBE is set.
 class ShownMatchProbe : public QObject
 {
     Q_OBJECT

@@ -175,6 +175,7 @@ void frmScoreboard::selectField(const QString &name)
         // In a window that is not active this moves no focus events: the highlight follows by hand.
         field->setFocus(Qt::OtherFocusReason);
         ObjectSelected(field);
+        emit fieldSelected(field);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "settings/Settings.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -21,6 +22,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int SidePanelWidth = 340;
+constexpr int Margin = 8;
 
 QGroupBox *group(const QString &title, QLayout *contents)
 {
@@ -46,6 +48,8 @@ frmConsole::frmConsole(const Settings &settings, Match &match, BoardServices ser
     connect(m_miniature, &frmScoreboard::fieldSelected, m_focusMark, &FocusMark::mark);
 
     auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(Margin, Margin, Margin, Margin);
+    layout->setSpacing(Margin);
     layout->addWidget(m_miniatureArea, 1);
     layout->addWidget(buildSidePanel());
 
@@ -194,6 +198,14 @@ void frmConsole::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     QTimer::singleShot(0, this, &frmConsole::placeMiniature);
+}
+
+void frmConsole::closeEvent(QCloseEvent *event)
+{
+    if (!m_closeHandler)
+        return QWidget::closeEvent(event);
+    event->ignore();
+    m_closeHandler();
 }
 
 // Keys that reach the console outside the miniature's fields go to the miniature, as the board's own

@@ -5,6 +5,8 @@
 #include <QMap>
 #include <QWidget>
 
+#include <functional>
+
 class FocusMark;
 class QGridLayout;
 class QLabel;
@@ -29,11 +31,15 @@ public:
     // A warning under its key; an empty text takes it away.
     void setWarning(const QString &key, const QString &text);
     QStringList warnings() const { return m_warnings.values(); }
+    // Asked when the operator closes the console; it hides unless this does something else.
+    void setCloseHandler(std::function<void()> handler) { m_closeHandler = std::move(handler); }
+
     // Shows the command keys and names again after the options changed, and redraws the miniature
     // unless it does so itself.
     void settingsChanged(bool redrawMiniature = true);
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -58,4 +64,5 @@ private:
     QGridLayout *m_keys = nullptr;
     QLabel *m_warningText = nullptr;
     QMap<QString, QString> m_warnings;
+    std::function<void()> m_closeHandler;
 };

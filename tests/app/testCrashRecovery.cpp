@@ -2,17 +2,15 @@
 #include "match/JournalFormat.h"
 #include "match/MatchJournal.h"
 
-#include <QElapsedTimer>
+#include "support/ProgramProcess.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
-// After every Qt header: Xlib's macros (None, KeyPress, Bool...) would clash with Qt's names.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
+// After every Qt header: Xlib's macros would clash with Qt's names.
+#include "support/XInput.h"
 
 using namespace Qt::StringLiterals;
 
@@ -56,130 +54,31 @@ QList<MatchState> journalStates(const QString &path)
     return {};
 }
 
-// The real program in a process of its own, with what its probes print on standard error.
-class ProgramRun
-{
-public:
-    explicit ProgramRun(const QString &home)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"HOME"_s, home);
-        environment.insert(u"XDG_CONFIG_HOME"_s, home + u"/config"_s);
-        environment.insert(u"XDG_STATE_HOME"_s, home + u"/state"_s);
-        environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-        environment.insert(u"VANTARO_FIRST_PAINT_PROBE"_s, u"1"_s);
-        environment.insert(u"VANTARO_SHOWN_MATCH_PROBE"_s, u"1"_s);
-        m_process.setProcessEnvironment(environment);
-        m_process.setProgram(QStringLiteral(VANTARO_PROGRAM));
-        m_process.setReadChannel(QProcess::StandardError);
-        m_process.start();
-    }
-
-    ~ProgramRun()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-
-    // The first line from now on that starts with prefix; empty after timeout.
-    QString waitForLine(const QString &prefix, int timeout = 10000)
-    {
-        QElapsedTimer waited;
-        waited.start();
-        for (;;) {
-            readLines();
-            for (; m_next < m_lines.size(); ++m_next) {
-                if (m_lines[m_next].startsWith(prefix))
-                    return m_lines[m_next++];
-            }
-            if (waited.elapsed() > timeout || !m_process.waitForReadyRead(int(timeout - waited.elapsed())))
-                return {};
-        }
-    }
-
-    // Killed as a crash or kill -9 ends a program; the last shown match line it printed, if any.
-    QString kill()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-        readLines();
-        for (auto line = m_lines.crbegin(); line != m_lines.crend(); ++line) {
-            if (line->startsWith(QLatin1String(ShownPrefix)))
-                return line->mid(qstrlen(ShownPrefix));
-        }
-        return {};
-    }
-
-private:
-    void readLines()
-    {
-        m_pending += m_process.readAllStandardError();
-        qsizetype end;
-        while ((end = m_pending.indexOf('\n')) >= 0) {
-            m_lines.append(QString::fromUtf8(m_pending.left(end)));
-            m_pending.remove(0, end + 1);
-        }
-    }
-
-    QProcess m_process;
-    QByteArray m_pending;
-    QStringList m_lines;
-    qsizetype m_next = 0;
-};
-
-// Real key presses and clicks through the X server.
-class XInput
-{
-public:
-    XInput()
-        : m_display(XOpenDisplay(nullptr))
-    {
-    }
-    ~XInput()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
-    }
-    bool isOpen() const { return m_display; }
-
-    void click(QPoint at)
-    {
-        XTestFakeMotionEvent(m_display, -1, at.x(), at.y(), CurrentTime);
-        XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
-        XTestFakeButtonEvent(m_display, 1, False, CurrentTime);
-        XFlush(m_display);
-    }
-
-    void key(KeySym symbol, bool withControl = false)
-    {
-        const KeyCode control = XKeysymToKeycode(m_display, XK_Control_L);
-        if (withControl)
-            XTestFakeKeyEvent(m_display, control, True, CurrentTime);
-        XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, symbol), True, CurrentTime);
-        XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, symbol), False, CurrentTime);
-        if (withControl)
-            XTestFakeKeyEvent(m_display, control, False, CurrentTime);
-        XFlush(m_display);
-    }
-
-private:
-    Display *m_display;
-};
-
 // What an operator presses in a match, undo included; the clock switch and the dialogs are left out.
 struct OperatorKey
 {
     KeySym symbol;
-    bool withControl;
+    KeySym modifier;
 };
 
 const OperatorKey OperatorKeys[] = {
-    {XK_0, false},      {XK_1, false},      {XK_2, false},      {XK_5, false},    {XK_7, false},     {XK_9, false},
-    {XK_period, false}, {XK_Return, false}, {XK_Return, false}, {XK_plus, false}, {XK_minus, false}, {XK_space, false},
-    {XK_Delete, false}, {XK_Tab, false},    {XK_Tab, false},    {XK_Left, false}, {XK_Right, false}, {XK_Up, false},
-    {XK_F5, false},     {XK_F5, false},     {XK_F6, false},     {XK_F6, false},   {XK_s, false},     {XK_r, false},
-    {XK_z, true},       {XK_y, true},
+    {XK_0, NoSymbol},     {XK_1, NoSymbol},      {XK_2, NoSymbol},      {XK_5, NoSymbol},      {XK_7, NoSymbol},
+    {XK_9, NoSymbol},     {XK_period, NoSymbol}, {XK_Return, NoSymbol}, {XK_Return, NoSymbol}, {XK_plus, NoSymbol},
+    {XK_minus, NoSymbol}, {XK_space, NoSymbol},  {XK_Delete, NoSymbol}, {XK_Tab, NoSymbol},    {XK_Tab, NoSymbol},
+    {XK_Left, NoSymbol},  {XK_Right, NoSymbol},  {XK_Up, NoSymbol},     {XK_F5, NoSymbol},     {XK_F5, NoSymbol},
+    {XK_F6, NoSymbol},    {XK_F6, NoSymbol},     {XK_s, NoSymbol},      {XK_r, NoSymbol},      {XK_z, XK_Control_L},
+    {XK_y, XK_Control_L},
 };
+
+// The last match the program's probe said the board showed.
+QString lastShown(const QStringList &lines)
+{
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        if (line->startsWith(QLatin1String(ShownPrefix)))
+            return line->mid(qstrlen(ShownPrefix));
+    }
+    return {};
+}
 
 } // namespace
 
@@ -209,7 +108,7 @@ void TestCrashRecovery::killedAndResumed()
     int exact = 0;
     int inFlight = 0;
     for (int kill = 0; kill < kills; ++kill) {
-        ProgramRun program(home.path());
+        ProgramProcess program(home.path());
         const QString splash = program.waitForLine(u"vantaro-first-paint frmSplash"_s);
         QVERIFY2(!splash.isEmpty(), "no splash");
         const QStringList place = splash.section(u' ', 2, 2).split(u',');
@@ -225,16 +124,16 @@ void TestCrashRecovery::killedAndResumed()
         const int presses = random.bounded(40);
         for (int press = 0; press < presses; ++press) {
             const OperatorKey &key = OperatorKeys[random.bounded(int(std::size(OperatorKeys)))];
-            x.key(key.symbol, key.withControl);
+            x.key(key.symbol, key.modifier);
             QTest::qWait(random.bounded(15));
         }
         QTest::qWait(random.bounded(600));
-        const QString lastShown = program.kill();
+        const QString shown = lastShown(program.kill());
         const QList<MatchState> states = journalStates(journal);
         QVERIFY2(!states.isEmpty(), "no journal");
         expected = states.last();
         expected.Running = false;
-        if (lastShown == shownLine(states.last())) {
+        if (shown == shownLine(states.last())) {
             ++exact;
         } else {
             QStringList journalTail;
@@ -242,9 +141,8 @@ void TestCrashRecovery::killedAndResumed()
                 journalTail.append(
                     shownLine(states[i])
                     + u" running=%1 seconds=%2"_s.arg(states[i].Running).arg(states[i].Seconds.toString()));
-            QVERIFY2(
-                states.size() >= 2 && lastShown == shownLine(states[states.size() - 2]),
-                qPrintable(u"kill %1: shown %2\njournal:\n%3"_s.arg(kill).arg(lastShown, journalTail.join(u'\n'))));
+            QVERIFY2(states.size() >= 2 && shown == shownLine(states[states.size() - 2]),
+                     qPrintable(u"kill %1: shown %2\njournal:\n%3"_s.arg(kill).arg(shown, journalTail.join(u'\n'))));
             ++inFlight;
         }
     }
