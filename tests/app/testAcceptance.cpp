@@ -22,66 +22,11 @@
 #include <functional>
 
 // After every Qt header: Xlib's macros (None, KeyPress, Bool...) would clash with Qt's names.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
+#include "support/XInput.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Real input through the X server, as a keyboard and a mouse would give it: the events travel to the
-// server and come back to the application like any other, focus and window manager included.
-class AcceptanceXInput
-{
-public:
-    explicit AcceptanceXInput(Display *display)
-        : m_display(display)
-    {
-    }
-
-    void click(const QWidget *widget, QPoint local)
-    {
-        const QPoint global = widget->mapToGlobal(local);
-        XTestFakeMotionEvent(m_display, -1, global.x(), global.y(), CurrentTime);
-        XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
-        XTestFakeButtonEvent(m_display, 1, False, CurrentTime);
-        XFlush(m_display);
-    }
-    void click(const QWidget *widget) { click(widget, widget->rect().center()); }
-
-    void key(KeySym symbol, KeySym modifier = NoSymbol)
-    {
-        if (modifier != NoSymbol)
-            send(modifier, True);
-        send(symbol, True);
-        send(symbol, False);
-        if (modifier != NoSymbol)
-            send(modifier, False);
-        XFlush(m_display);
-    }
-
-    // Letters (capitals with Shift), digits and the full stop, typed one by one.
-    void type(QStringView text)
-    {
-        for (const QChar c : text) {
-            if (c == u'.')
-                key(XK_period);
-            else if (c.isUpper())
-                key(XK_a + (c.unicode() - u'A'), XK_Shift_L);
-            else
-                key(KeySym(c.unicode()));
-        }
-    }
-
-private:
-    void send(KeySym symbol, int down)
-    {
-        XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, symbol), down, CurrentTime);
-    }
-
-    Display *m_display;
-};
 
 // Runs action once, from whichever event loop is running, as soon as the active modal window is a T:
 // modal dialogs block in exec(), so whoever drives one has to be waiting inside it.
@@ -137,7 +82,7 @@ private:
     void changeOptions(frmOptions *dialog);
     void closeBoard();
 
-    std::unique_ptr<AcceptanceXInput> m_x;
+    std::unique_ptr<XInput> m_x;
     std::unique_ptr<ProgramFixture> m_fixture;
     int m_screenshots = 0;
 };
@@ -150,7 +95,8 @@ void TestAcceptance::initTestCase()
     int event = 0, error = 0, major = 0, minor = 0;
     if (!x11 || !XTestQueryExtension(x11->display(), &event, &error, &major, &minor))
         QSKIP("the X server has no XTest extension");
-    m_x = std::make_unique<AcceptanceXInput>(x11->display());
+    m_x = std::make_unique<XInput>();
+    QVERIFY(m_x->isOpen());
     QDir(QStringLiteral(VANTARO_BUILD_DIR)).mkpath(u"screenshots"_s);
 }
 

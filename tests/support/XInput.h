@@ -2,6 +2,8 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringView>
+#include <QWidget>
 
 // After every Qt header: Xlib's macros (None, KeyPress, Bool...) would clash with Qt's names.
 #include <X11/Xlib.h>
@@ -33,6 +35,22 @@ public:
         XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
         XTestFakeButtonEvent(m_display, 1, False, CurrentTime);
         XFlush(m_display);
+    }
+
+    void click(const QWidget *widget, QPoint local) { click(widget->mapToGlobal(local)); }
+    void click(const QWidget *widget) { click(widget, widget->rect().center()); }
+
+    // Letters (capitals with Shift), digits and the full stop, typed one by one.
+    void type(QStringView text)
+    {
+        for (const QChar c : text) {
+            if (c == u'.')
+                key(XK_period);
+            else if (c.isUpper())
+                key(XK_a + (c.unicode() - u'A'), XK_Shift_L);
+            else
+                key(KeySym(c.unicode()));
+        }
     }
 
     void key(KeySym symbol, KeySym modifier = NoSymbol)
