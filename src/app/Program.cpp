@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/SettingsWarning.h"
 #include "board/BoardDesign.h"
 #include "dialogs/ShowOptionsDialog.h"
 #include "dialogs/frmSplash.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
-#include <QMessageBox>
 
 using namespace Qt::StringLiterals;
 
@@ -47,28 +47,16 @@ void Program::describeApplication(const QString &programFolder)
     QApplication::setWindowIcon(icon);
 }
 
-void Program::reportLoadError(const SettingsLoadError &error)
-{
-    QMessageBox box(QMessageBox::Critical, u"Vantaro"_s, u"Vantaro cannot start."_s, QMessageBox::Ok);
-    box.setInformativeText(error.message());
-    box.exec();
-}
-
-std::optional<SettingsLoadError> Program::start()
+void Program::start()
 {
     auto *splash = new frmSplash(m_store, m_settings, m_programFolder);
-    if (splash->loadError()) {
-        const SettingsLoadError error = *splash->loadError();
-        delete splash;
-        return error;
-    }
     m_splash = splash;
     splash->setOpenBoard([this] { openBoard(); });
     splash->setShowHelp([this](QWidget *owner) { m_help.show(owner); });
     splash->setShowOptions([this](QWidget *owner) { m_showOptions(owner); });
     splash->show();
     splash->activateWindow();
-    return std::nullopt;
+    SettingsWarning::showAfter(splash, splash->loadReport());
 }
 
 void Program::openBoard()

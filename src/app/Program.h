@@ -3,14 +3,12 @@
 #include "board/frmScoreboard.h"
 #include "dialogs/HelpLauncher.h"
 #include "dialogs/frmSplash.h"
-#include "settings/SettingsLoadError.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class SettingsStore;
 struct Settings;
@@ -33,11 +31,9 @@ public:
 
     // Names the application and gives every window the program icon.
     static void describeApplication(const QString &programFolder);
-    // Tells the operator why the program cannot start and how to fix it.
-    static void reportLoadError(const SettingsLoadError &error);
-
-    // Shows the splash; a stored value that does not convert is returned instead, and nothing is shown.
-    std::optional<SettingsLoadError> start();
+    // Shows the splash, which loads the settings; what the load could not use is told in one warning
+    // once the splash is up. Settings never keep the program from starting.
+    void start();
     // The options dialog by default; tests put their own in.
     void setShowOptions(ShowOptions showOptions) { m_showOptions = std::move(showOptions); }
 
