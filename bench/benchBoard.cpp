@@ -1,18 +1,26 @@
 // In-process timings of the board on the offscreen platform with a 3840x2160 screen: full repaints in
 // each digit style, the repaint after one clock refresh, RescaleLayout, a key press up to its repainted
-// field, and the game clock's accuracy against a monotonic reference, really and with an injected clock.
+// field, a resize of a board showing three large photos, a help document of 200,000 paragraphs, and the
+// game clock's accuracy against a monotonic reference, really and with an injected clock.
 // Each figure is printed as "RESULT|figure|target|result|met" for scripts/bench to put in its table.
 //
 // Usage: benchBoard [--clock-seconds N]   (N: length of the real clock run, 60 by default)
 
 #include "board/LayoutEngine.h"
 #include "board/QtLayoutWindow.h"
+#include "dialogs/RichTextBox.h"
+#include "dialogs/frmHelp.h"
 #include "match/GameTimer.h"
 #include "support/BoardFixture.h"
 #include "widgets/Element.h"
+#include "widgets/Image.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <algorithm>
@@ -214,6 +222,104 @@ void keyPressToRepaint(BoardFixture &fixture)
                  misses == 0 && keyPress.wall < 5);
 }
 
+// A board showing a 4000x3000 photo in each of its three picture boxes, resized between half and the
+// whole of the screen: the layout, the pictures fitted again from what is kept, and the full repaint.
+void pictureResize()
+{
+    QTemporaryDir folder;
+    QImage photo(4000, 3000, QImage::Format_RGB32);
+    photo.fill(Qt::darkBlue);
+    {
+        QPainter painter(&photo);
+        painter.setBrush(Qt::yellow);
+        painter.drawEllipse(QRect(400, 300, 3200, 2400));
+    }
+    BoardFixture fixture;
+    int number = 0;
+    for (QString Settings::*picture : {&Settings::HomePic, &Settings::VisitorPic, &Settings::BoardPic}) {
+        const QString path = folder.filePath(u"photo%1.jpg"_s.arg(++number));
+        photo.save(path, "JPEG", 90);
+        fixture.settings.*picture = path;
+    }
+    frmScoreboard &board = fixture.open();
+    bool shown = true;
+    QList<qint64> decoded;
+    for (const QString &name : {u"imgHomePic"_s, u"imgVisitorPic"_s, u"imgBoardPic"_s}) {
+        shown = shown && !fixture.find<Image>(name)->picture().isNull();
+        decoded << fixture.find<Image>(name)->picture().cacheKey();
+    }
+    const QSize full = board.size();
+    board.showNormal();
+    QSize next = full / 2;
+    const Medians resize = medianMilliseconds([&] { next = next == full ? full / 2 : full; },
+                                              [&] {
+                                                  board.resize(next);
+                                                  QCoreApplication::sendPostedEvents();
+                                                  board.repaint();
+                                              });
+    // The same decoded pictures throughout: nothing was decoded again.
+    settleBackgroundWork();
+    const QStringList names {u"imgHomePic"_s, u"imgVisitorPic"_s, u"imgBoardPic"_s};
+    for (qsizetype i = 0; i < names.size(); ++i)
+        shown = shown && fixture.find<Image>(names[i])->picture().cacheKey() == decoded[i];
+    reportFigure(u"resize of the board with three 4000x3000 pictures, %1x%2 to %3x%4 (median)"_s.arg(full.width() / 2)
+                     .arg(full.height() / 2)
+                     .arg(full.width())
+                     .arg(full.height()),
+                 u"< 20 ms"_s, resize.text() + (shown ? u""_s : u" (pictures not shown, or read again)"_s),
+                 shown && resize.wall < 20);
+}
+
+// The help viewer opening on a document of 200,000 paragraphs: the document is read and built off the
+// GUI thread and shown in one step; the time is from the viewer's creation to the document on screen.
+void helpDocument()
+{
+    constexpr int Paragraphs = 200'000;
+    QTemporaryDir folder;
+    QByteArray document = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\pard\\sa120 ";
+    for (int i = 0; i < Paragraphs; ++i)
+        document += "{\\b Rule " + QByteArray::number(i) + ".} A paragraph of the help document.\\par\n";
+    document += '}';
+    QFile file(folder.filePath(frmHelp::fileName()));
+    if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size())
+        qWarning("Could not write the help document");
+    file.close();
+    QList<double> times;
+    QList<double> guiTimes;
+    bool complete = true;
+    for (int run = 0; run < 3; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        frmHelp viewer(folder.path());
+        viewer.show();
+        // The GUI thread's longest step meanwhile: the longest gap between ticks of a 10 ms timer.
+        double longestGuiStep = 0;
+        QElapsedTimer sinceTick;
+        sinceTick.start();
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            longestGuiStep = std::max(longestGuiStep, double(sinceTick.nsecsElapsed()) / 1e6 - 10);
+            sinceTick.restart();
+        });
+        tick.start(10);
+        QEventLoop loop;
+        QObject::connect(&viewer, &frmHelp::documentShown, &loop, &QEventLoop::quit);
+        if (viewer.isLoading())
+            loop.exec();
+        times.append(double(timer.nsecsElapsed()) / 1e6);
+        // The tick after the document arrived shows the step that put it in.
+        QTest::qWait(30);
+        guiTimes.append(longestGuiStep);
+        complete = complete && viewer.rtbHelp()->document()->blockCount() == Paragraphs + 1;
+    }
+    const double time = median(times);
+    reportFigure(u"help document of %1 paragraphs read and shown (median of 3)"_s.arg(Paragraphs), u"< 2 s"_s,
+                 u"%1 ms, the longest step of the GUI thread meanwhile %2 ms"_s.arg(time, 0, 'f', 0)
+                         .arg(median(guiTimes), 0, 'f', 1)
+                     + (complete ? u""_s : u" (document incomplete)"_s),
+                 complete && time < 2000);
+}
+
 // Runs the board on the steady clock as the program does and compares, at the first refresh after
 // the given time, the displayed value and the game timer's reading with a QElapsedTimer started with it.
 void realClockAccuracy(int seconds)
@@ -306,6 +412,8 @@ int main(int argc, char *argv[])
         rescaleLayout(fixture);
         keyPressToRepaint(fixture);
     }
+    pictureResize();
+    helpDocument();
     injectedClockDay();
     realClockAccuracy(seconds);
     return 0;

@@ -79,12 +79,14 @@ void checkLoadRoundTrip(QByteArrayView contents)
 {
     const SettingsStore store(writeFile(QStringLiteral("input.ini"), contents));
     Settings settings;
-    if (!store.readError().isEmpty() || LoadSettings(store, settings))
+    // Whatever the file holds, the load gives a record that saves and loads again unchanged.
+    if (!store.readError().isEmpty())
         return;
+    LoadSettings(store, settings);
     const QByteArray first = saved(settings, QStringLiteral("first.ini"));
     const SettingsStore reread(fuzzFolder->filePath(QStringLiteral("first.ini")));
     Settings again;
-    require(reread.readError().isEmpty() && !LoadSettings(reread, again));
+    require(reread.readError().isEmpty() && !LoadSettings(reread, again).hasProblems());
     require(saved(again, QStringLiteral("second.ini")) == first);
 }
 

@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/BoardPlacement.h"
+#include "app/SettingsWarning.h"
 #include "app/ShownMatchProbe.h"
 #include "board/BoardDesign.h"
 #include "console/frmConsole.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
-#include <QMessageBox>
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
@@ -63,28 +63,24 @@ void Program::describeApplication(const QString &programFolder)
     QApplication::setWindowIcon(icon);
 }
 
-void Program::reportLoadError(const SettingsLoadError &error)
-{
-    QMessageBox box(QMessageBox::Critical, u"Vantaro"_s, u"Vantaro cannot start."_s, QMessageBox::Ok);
-    box.setInformativeText(error.message());
-    box.exec();
-}
-
-std::optional<SettingsLoadError> Program::start()
+void Program::start()
 {
     auto *splash = new frmSplash(m_store, m_settings, m_programFolder);
-    if (splash->loadError()) {
-        const SettingsLoadError error = *splash->loadError();
-        delete splash;
-        return error;
-    }
     m_splash = splash;
     splash->setOpenBoard([this] { openBoard(); });
     splash->setShowHelp([this](QWidget *owner) { m_help.show(owner); });
     splash->setShowOptions([this](QWidget *owner) { m_showOptions(owner); });
     splash->show();
     splash->activateWindow();
-    return std::nullopt;
+    const SettingsLoadReport &report = splash->loadReport();
+    SettingsWarning::showAfter(splash, report);
+    if (report.hasProblems()) {
+        const qsizetype count = report.problems.size() + report.unlistedProblems;
+        m_settingsProblem = report.fileProblem.isEmpty()
+            ? u"Settings: %1 problem(s) in %2; defaults are used there until the options are saved."_s.arg(count).arg(
+                QDir::toNativeSeparators(report.fileName))
+            : u"Settings: %1 cannot be read; the defaults are in use."_s.arg(QDir::toNativeSeparators(report.fileName));
+    }
 }
 
 void Program::openBoard()
@@ -115,6 +111,7 @@ void Program::openConsole()
     m_console = std::make_unique<frmConsole>(m_settings, m_match, m_services);
     if (!m_services.soundDevice && !SoundPlayer::hasAudioOutput())
         m_console->setWarning(u"sound"_s, u"No audio device: the buzzer cannot sound."_s);
+    m_console->setWarning(u"settings"_s, m_settingsProblem);
     frmScoreboard *miniature = m_console->miniature();
     frmScoreboard *board = m_board.get();
     miniature->setShowHelp([this] { m_help.show(m_console.get()); });

@@ -5,14 +5,12 @@
 #include "dialogs/frmSplash.h"
 #include "match/Match.h"
 #include "match/MatchJournal.h"
-#include "settings/SettingsLoadError.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class BoardPlacement;
 class DialogPrompts;
@@ -42,11 +40,9 @@ public:
 
     // Names the application and gives every window the program icon.
     static void describeApplication(const QString &programFolder);
-    // Tells the operator why the program cannot start and how to fix it.
-    static void reportLoadError(const SettingsLoadError &error);
-
-    // Shows the splash; a stored value that does not convert is returned instead, and nothing is shown.
-    std::optional<SettingsLoadError> start();
+    // Shows the splash, which loads the settings; what the load could not use is told in one warning
+    // once the splash is up. Settings never keep the program from starting.
+    void start();
     // The options dialog by default; tests put their own in.
     void setShowOptions(ShowOptions showOptions) { m_showOptions = std::move(showOptions); }
     // Qt's message boxes by default; prompts must outlive the program.
@@ -81,6 +77,8 @@ private:
     QString m_programFolder;
     HelpLauncher m_help;
     ShowOptions m_showOptions;
+    // What the settings load met, for the console's warnings; empty when nothing.
+    QString m_settingsProblem;
     std::unique_ptr<DialogPrompts> m_qtPrompts;
     DialogPrompts *m_prompts;
     Match m_match;

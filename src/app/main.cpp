@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
+#include "app/DisplayCheck.h"
 #include "app/FirstPaintProbe.h"
 #include "app/Program.h"
+#include "app/SingleInstance.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 
@@ -21,18 +23,27 @@ int main(int argc, char *argv[])
         if (const auto exitStatus = CommandLine::handle(arguments, out, error))
             return *exitStatus;
     }
+    // Without a display, say what is missing rather than let Qt advise a reinstall.
+    if (const auto missing = DisplayCheck::missingDisplay(argc, argv)) {
+        std::fprintf(stderr, "%s\n", qPrintable(*missing));
+        return 1;
+    }
+    DisplayCheck::explainPlatformFailure();
     QApplication app(argc, argv);
+    DisplayCheck::platformStarted();
     FirstPaintProbe::installIfRequested();
     const QString programFolder = QCoreApplication::applicationDirPath();
     Program::describeApplication(programFolder);
 
+    // One board per user: a second start brings the first one's window forward and ends.
+    SingleInstance instance;
+    if (!instance.claim())
+        return 0;
+
     SettingsStore store;
     // Declared after the application, so that its windows, the board's sound player among them, go first.
     Program program(store, Settings::instance(), programFolder);
-    if (const auto error = program.start()) {
-        // A stored value that does not convert stops the start; nothing is overwritten.
-        Program::reportLoadError(*error);
-        return 1;
-    }
+    // Settings never keep the board from starting: what the load could not use is told in a warning.
+    program.start();
     return app.exec();
 }

@@ -1,10 +1,9 @@
 #include "board/BoardLabels.h"
 
-#include "board/PictureFit.h"
+#include "board/BoardPictures.h"
 #include "core/Numbers.h"
 #include "settings/Settings.h"
 #include "widgets/ElementKind.h"
-#include "widgets/Image.h"
 #include "widgets/Label.h"
 
 #include <QWidget>
@@ -66,13 +65,7 @@ void UpdateLabels(QWidget *board, const QList<QObject *> &elements, const Settin
     const float fontSize = float(RSize(teamSize, width, height));
     showTeamName(named<Label>(board, u"lblHomeTeam"_s), settings.HomeText, fontSize);
     showTeamName(named<Label>(board, u"lblVisitorTeam"_s), settings.VisitorText, fontSize);
-    const QList<std::pair<QString, QString>> pictures {{u"imgHomePic"_s, settings.HomePic},
-                                                       {u"imgVisitorPic"_s, settings.VisitorPic},
-                                                       {u"imgBoardPic"_s, settings.BoardPic}};
-    for (const auto &[name, path] : pictures) {
-        auto *image = named<Image>(board, name);
-        PictureFit::FitPicture(image, static_cast<const Element *>(image->parentWidget()), path);
-    }
+    BoardPictures::of(board).show(settings);
     ApplyDigitStyle(elements, settings.LEDType);
 }
 

@@ -17,7 +17,8 @@ double RSize(qint16 size, double windowWidthTwips, double windowHeightTwips);
 // Every LED field of the window (numbers, clock, segment previews) takes the digit style.
 void ApplyDigitStyle(const QList<QObject *> &elements, qint32 style);
 
-// Caption, title, team names sized and centred in their boxes, the three pictures, the digit style.
+// Caption, title, team names sized and centred in their boxes, the three pictures (read off the GUI
+// thread when their paths change, see BoardPictures), the digit style.
 void UpdateLabels(QWidget *board, const QList<QObject *> &elements, const Settings &settings);
 
 } // namespace BoardLabels

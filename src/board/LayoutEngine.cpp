@@ -140,8 +140,16 @@ double LayoutEngine::AtLeastOne(double x)
     return x >= 1 ? x : 1.0;
 }
 
+void LayoutEngine::setSmallestRecordedSize(double widthTwips, double heightTwips)
+{
+    m_smallestWidth = widthTwips;
+    m_smallestHeight = heightTwips;
+}
+
 void LayoutEngine::RecordLayout(const LayoutWindow &window)
 {
+    if (window.isMinimized() || window.widthTwips() < m_smallestWidth || window.heightTwips() < m_smallestHeight)
+        return;
     LayoutTable table;
     const int count = std::max(0, window.elementCount());
     table.entries.resize(qsizetype(count) + 1);

@@ -16,8 +16,15 @@ class LayoutEngine
 {
 public:
     // Rebuilds the table from the window's present state, replacing the previous one whole. A value that
-    // is not a number or does not fit 32 bits once rounded is not recorded, so it is never rescaled.
+    // is not a number or does not fit 32 bits once rounded is not recorded, so it is never rescaled. A
+    // window that is minimized, or smaller than the smallest recorded size, is not recorded: its elements
+    // are squeezed out of their proportions, and the previous table stays, so that the window returns to
+    // its proportions once it is large again.
     void RecordLayout(const LayoutWindow &window);
+
+    // The smallest window size, in twips, that RecordLayout takes as its baseline: the design size of a
+    // window that opens at it. Nothing by default.
+    void setSmallestRecordedSize(double widthTwips, double heightTwips);
 
     // Applies the table to the window's present size, painting once at the end. Does nothing while the
     // window is minimized, nor when no ratio can be formed: a window recorded with no size (or never
@@ -31,4 +38,6 @@ public:
 
 private:
     LayoutTable m_table;
+    double m_smallestWidth = 0;
+    double m_smallestHeight = 0;
 };

@@ -1,39 +1,23 @@
 #include "board/PictureFit.h"
 
+#include "board/BoardDesign.h"
 #include "widgets/Image.h"
 
-#include <QFileInfo>
-#include <QImageReader>
+#include <cmath>
 
-#include <optional>
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// The tallest picture whose height in twips a 16-bit field can hold.
-constexpr int MaxHeightTwips = 32767;
-
-std::optional<QImage> readPicture(const QString &path)
+void fit(Image *image, const Element *container)
 {
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
-    QImageReader reader(path);
-    // Decide on the declared size before decoding, so that a huge file is refused cheaply.
-    const QSize declared = reader.size();
-    if (declared.isValid() && declared.height() * qint64(Element::TwipsPerPixel) > MaxHeightTwips)
-        return std::nullopt;
-    QImage picture = reader.read();
-    if (picture.isNull() || picture.height() * qint64(Element::TwipsPerPixel) > MaxHeightTwips)
-        return std::nullopt;
-    return picture;
-}
-
-void fit(Image *image, const Element *container, const QImage &picture)
-{
-    image->setPicture(picture);
-    const double w = image->widthTwips();
-    const double h = image->heightTwips();
     const double boxWidth = container->widthTwips();
     const double boxHeight = container->heightTwips();
+    const QImage &picture = image->picture();
+    if (picture.isNull() || boxWidth <= 0 || boxHeight <= 0)
+        return;
+    const double w = picture.width();
+    const double h = picture.height();
     if (h / boxHeight > w / boxWidth) {
         image->setHeightTwips(boxHeight);
         image->setWidthTwips(image->heightTwips() * w / h);
@@ -49,15 +33,46 @@ void fit(Image *image, const Element *container, const QImage &picture)
 
 namespace PictureFit {
 
-void FitPicture(Image *image, const Element *container, const QString &path)
+QSize decodeBound()
 {
-    image->setVisible(false);
-    image->setStretch(false);
-    if (const std::optional<QImage> picture = readPicture(path);
-        picture && container->widthTwips() > 0 && container->heightTwips() > 0)
-        fit(image, container, *picture);
+    static const QSize bound = [] {
+        const WindowDesign design = BoardDesign::window();
+        QSize largest;
+        for (const ElementDesign &element : design.elements) {
+            if (element.kind != u"Image"_s)
+                continue;
+            // The picture's container: its box scales with the window.
+            for (const ElementDesign &container : design.elements) {
+                if (container.name != element.container)
+                    continue;
+                double width = 0;
+                double height = 0;
+                for (const DesignProperty &property : container.properties) {
+                    if (qstrcmp(property.name, "Width") == 0)
+                        width = property.value.toDouble();
+                    else if (qstrcmp(property.name, "Height") == 0)
+                        height = property.value.toDouble();
+                }
+                largest
+                    = largest.expandedTo(QSize(int(std::ceil(width / design.clientWidth * LargestScreen.width())),
+                                               int(std::ceil(height / design.clientHeight * LargestScreen.height()))));
+            }
+        }
+        return largest;
+    }();
+    return bound;
+}
+
+void ShowPicture(Image *image, const Element *container, const QImage &picture)
+{
     image->setStretch(true);
-    image->setVisible(true);
+    image->setPicture(picture);
+    fit(image, container);
+}
+
+void Refit(Image *image, const Element *container)
+{
+    fit(image, container);
 }
 
 } // namespace PictureFit

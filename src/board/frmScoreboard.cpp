@@ -5,6 +5,7 @@
 #include "board/NumLockPolicy.h"
 #include "board/QtLayoutWindow.h"
 #include "board/SelectionHighlight.h"
+#include "core/FileAccess.h"
 #include "platform/NumLockState.h"
 #include "platform/SoundPlayer.h"
 #include "platform/VirtualKey.h"
@@ -17,7 +18,6 @@
 #include "widgets/TimePanel.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTime>
@@ -48,6 +48,8 @@ frmScoreboard::frmScoreboard(const WindowDesign &design, const Settings &setting
     setObjectName(u"frmScoreboard"_s);
     setWindowTitle(design.caption);
     resize(Element::twipsToPixels(design.clientWidth), Element::twipsToPixels(design.clientHeight));
+    // The layout's baseline is never taken from a window squeezed below its design size.
+    m_layout.setSmallestRecordedSize(width() * Element::TwipsPerPixel, height() * Element::TwipsPerPixel);
 
     if (!services.numLock)
         m_platformNumLock = NumLockState::forPlatform();
@@ -367,11 +369,16 @@ void frmScoreboard::openBuzzer()
 {
     if (!m_playsBuzzer)
         return;
-    const QString &file = m_settings.BuzzerFile;
-    if (file.isEmpty() || !QFileInfo(file).isFile())
+    const QString file = m_settings.BuzzerFile;
+    if (file.isEmpty())
         return;
-    m_buzzer->setFileName(file);
-    m_buzzer->sendCommand(u"Open"_s);
+    // Looked at off the GUI thread: a named pipe or a drive that does not answer never holds up the board.
+    FileAccess::whenChecked(this, file, [this, file](bool isFile) {
+        if (!isFile || file != m_settings.BuzzerFile)
+            return;
+        m_buzzer->setFileName(file);
+        m_buzzer->sendCommand(u"Open"_s);
+    });
 }
 
 void frmScoreboard::reopenBuzzer()
@@ -379,8 +386,8 @@ void frmScoreboard::reopenBuzzer()
     if (!m_playsBuzzer)
         return;
     m_buzzer->sendCommand(u"Close"_s);
-    m_buzzer->setFileName(m_settings.BuzzerFile);
-    m_buzzer->sendCommand(u"Open"_s);
+    m_buzzer->setFileName(QString());
+    openBuzzer();
 }
 
 void frmScoreboard::ObjectSelected(QWidget *selectedObject)

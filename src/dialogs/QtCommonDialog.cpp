@@ -35,7 +35,21 @@ QString QtCommonDialog::qtFilter(const QString &filter)
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts).join(u' ');
-        filters.append(u"%1 (%2)"_s.arg(parts[i], patterns));
+        // QFileDialog takes the patterns from the parentheses at the end and shows the whole text: a
+        // description that lists its patterns already ("Sounds *.wav", "Pictures (*.bmp;*.jpg)") has
+        // them replaced, not repeated.
+        QString description = parts[i].trimmed();
+        if (description.endsWith(u')')) {
+            const qsizetype open = description.lastIndexOf(u'(');
+            if (open >= 0)
+                description = description.left(open).trimmed();
+        } else {
+            for (const QString &listed : {parts[i + 1], patterns}) {
+                if (description.size() > listed.size() && description.endsWith(u' ' + listed))
+                    description = description.chopped(listed.size()).trimmed();
+            }
+        }
+        filters.append(u"%1 (%2)"_s.arg(description, patterns));
     }
     return filters.join(u";;"_s);
 }

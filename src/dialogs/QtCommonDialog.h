@@ -14,9 +14,10 @@ public:
     int ShowColor(int startColor) override;
     QString ShowOpen(const QString &filter, int flags) override;
 
-    // "Sounds *.wav|*.wav" as QFileDialog writes it: "Sounds *.wav (*.wav)"; pairs are joined by ";;"
-    // and the patterns of one pair, separated by ';', by blanks. A trailing description without a
-    // pattern is dropped.
+    // "Sounds|*.wav" as QFileDialog writes it: "Sounds (*.wav)"; pairs are joined by ";;" and the
+    // patterns of one pair, separated by ';', by blanks. A description that ends with its own patterns
+    // shows them once: "Sounds *.wav|*.wav" gives "Sounds (*.wav)", "Pictures (*.bmp;*.jpg)|*.bmp;*.jpg"
+    // gives "Pictures (*.bmp *.jpg)". A trailing description without a pattern is dropped.
     static QString qtFilter(const QString &filter);
 
 private:

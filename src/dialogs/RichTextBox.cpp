@@ -3,8 +3,10 @@
 #include "core/Numbers.h"
 #include "dialogs/RtfReader.h"
 
-#include <QFile>
+#include <QCoreApplication>
 #include <QScrollBar>
+#include <QTextDocument>
+#include <QThread>
 
 #include <algorithm>
 
@@ -19,16 +21,24 @@ RichTextBox::RichTextBox(QWidget *parent)
     setLineWrapMode(QTextEdit::FixedPixelWidth);
 }
 
-bool RichTextBox::loadFile(const QString &path)
+std::shared_ptr<QTextDocument> RichTextBox::readDocument(QByteArrayView data, const QFont &font)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    RtfReader::read(file.read(MaxFileSize), *document());
-    // The document opens at its top, however small the box was while the text went in.
+    std::shared_ptr<QTextDocument> document(new QTextDocument,
+                                            [](QTextDocument *document) { document->deleteLater(); });
+    document->setDefaultFont(font);
+    RtfReader::read(data, *document);
+    // Handed to the view on the main thread, where it is also deleted.
+    if (QCoreApplication *application = QCoreApplication::instance())
+        document->moveToThread(application->thread());
+    return document;
+}
+
+void RichTextBox::showDocument(QTextDocument *document)
+{
+    setDocument(document);
+    // The document opens at its top.
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(0);
-    return true;
 }
 
 void RichTextBox::setRightMargin(double twips)

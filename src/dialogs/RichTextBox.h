@@ -2,11 +2,15 @@
 
 #include "widgets/TwipsGeometry.h"
 
+#include <QByteArrayView>
 #include <QTextEdit>
 
-// The help viewer's rich-text box: a read-only text view placed in twips that loads a rich-text file by
-// path or shows a plain text, and wraps its lines RightMargin twips from its left edge. The operator can
-// scroll, select and copy, but not type: nothing typed there could ever be kept.
+#include <memory>
+
+// The help viewer's rich-text box: a read-only text view placed in twips that shows a rich-text document
+// built off-screen (readDocument, on any thread) or a plain text, and wraps its lines RightMargin twips
+// from its left edge. The operator can scroll, select and copy, but not type: nothing typed there could
+// ever be kept.
 class RichTextBox : public QTextEdit, public TwipsGeometry
 {
     Q_OBJECT
@@ -24,8 +28,12 @@ public:
 
     explicit RichTextBox(QWidget *parent = nullptr);
 
-    // Shows the file as rich text (or as plain text when it is not RTF); false when it cannot be read.
-    bool loadFile(const QString &path);
+    // The document the data holds, as rich text (or as plain text when it is not RTF), in the given
+    // default font. Built apart from any view, so it takes time linear in the data; safe on any thread.
+    // The document belongs to the application's main thread and is deleted through its event loop.
+    static std::shared_ptr<QTextDocument> readDocument(QByteArrayView data, const QFont &font);
+    // Shows the document, from its top. The box does not own it: the caller keeps it alive.
+    void showDocument(QTextDocument *document);
     QString text() const { return toPlainText(); }
     void setText(const QString &text) { setPlainText(text); }
 

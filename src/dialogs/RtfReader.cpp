@@ -250,6 +250,14 @@ int indent(const RtfTokenizer::Token &token)
 // becomes the replacement character.
 QString showable(const QString &text)
 {
+    // Most runs are plain text that needs no change.
+    const bool plain = std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == u'\t'
+            || (c.unicode() >= 0x20
+                && (c.unicode() < 0x7F || (c.unicode() >= 0xA0 && !c.isSurrogate() && c != QChar::ParagraphSeparator)));
+    });
+    if (plain)
+        return text;
     QString shown;
     shown.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -268,6 +276,16 @@ QString showable(const QString &text)
     return shown;
 }
 
+// Where a piece of at most max characters of text, from start, ends: not between the two halves of a
+// surrogate pair.
+qsizetype pieceEnd(QStringView text, qsizetype start, qsizetype max)
+{
+    qsizetype end = std::min(text.size(), start + max);
+    if (end < text.size() && end > start + 1 && text[end - 1].isHighSurrogate())
+        --end;
+    return end;
+}
+
 QString plainText(QByteArrayView data)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -275,7 +293,30 @@ QString plainText(QByteArrayView data)
     if (utf8.hasError())
         text = RtfTextDecoder().decode(data, RtfTextDecoder::WesternCodepage);
     text.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r'; });
-    return text;
+    // Lines beyond the longest paragraph are broken.
+    QString broken;
+    qsizetype lineStart = 0;
+    while (lineStart <= text.size()) {
+        qsizetype lineEnd = text.indexOf(u'\n', lineStart);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        const QStringView line = QStringView(text).sliced(lineStart, lineEnd - lineStart);
+        if (line.size() <= RtfReader::MaxParagraph) {
+            broken += line;
+        } else {
+            for (qsizetype start = 0; start < line.size();) {
+                const qsizetype end = pieceEnd(line, start, RtfReader::MaxParagraph);
+                if (start > 0)
+                    broken += u'\n';
+                broken += line.sliced(start, end - start);
+                start = end;
+            }
+        }
+        if (lineEnd < text.size())
+            broken += u'\n';
+        lineStart = lineEnd + 1;
+    }
+    return broken;
 }
 
 qsizetype startOfRtf(QByteArrayView data)
@@ -301,8 +342,15 @@ void RtfReader::read(QByteArrayView data, QTextDocument &document)
         document.setPlainText(plainText(data));
         return;
     }
+    // One edit without undo steps: no cursor position or layout is worked out after each insertion, so
+    // the time stays linear in the number of paragraphs.
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
     RtfReader reader(document);
+    reader.m_cursor.beginEditBlock();
     reader.parse(data.sliced(startOfRtf(data)));
+    reader.m_cursor.endEditBlock();
+    document.setUndoRedoEnabled(undo);
 }
 
 RtfReader::RtfReader(QTextDocument &document)
@@ -617,6 +665,7 @@ void RtfReader::documentWord(Word word, const RtfTokenizer::Token &token)
         break;
     case Word::DefaultFont:
         m_defaultFont = parameterOr(token, -1);
+        m_charFormats.clear();
         break;
     case Word::FontCharset:
         m_font.codepage = RtfTextDecoder::codepageOfCharset(parameterOr(token, 0), 0);
@@ -690,6 +739,7 @@ void RtfReader::endFont()
     m_font.family = m_font.family.trimmed();
     if (m_fontIndex >= 0)
         m_fonts.insert(m_fontIndex, m_font);
+    m_charFormats.clear();
     m_font.family.clear();
 }
 
@@ -697,6 +747,7 @@ void RtfReader::endColor()
 {
     if (m_colors.size() < MaxColors)
         m_colors.append(m_colorGiven ? std::optional<QColor>(QColor(m_red, m_green, m_blue)) : std::nullopt);
+    m_charFormats.clear();
     m_red = m_green = m_blue = 0;
     m_colorGiven = false;
 }
@@ -707,7 +758,15 @@ void RtfReader::appendRun(const QString &text)
         flushRun();
         m_runFormat = state().character;
     }
-    m_run += text;
+    // A paragraph that grows past the longest one a view lays out at once goes on in a new paragraph.
+    for (qsizetype start = 0; start < text.size();) {
+        if (m_paragraphLength >= MaxParagraph)
+            breakParagraph();
+        const qsizetype end = pieceEnd(text, start, MaxParagraph - m_paragraphLength);
+        m_run += QStringView(text).sliced(start, end - start);
+        m_paragraphLength += end - start;
+        start = end;
+    }
 }
 
 void RtfReader::flushRun()
@@ -721,10 +780,18 @@ void RtfReader::flushRun()
 void RtfReader::breakParagraph()
 {
     flushRun();
-    // Paragraph properties are those in force at the paragraph mark.
-    m_cursor.setBlockFormat(blockFormat(state().paragraph));
-    m_cursor.setBlockCharFormat(charFormat(state().character));
-    m_cursor.insertBlock(blockFormat(state().paragraph), charFormat(state().character));
+    m_paragraphLength = 0;
+    // Paragraph properties are those in force at the paragraph mark. The paragraph took them when it
+    // was begun; they are set again only where they have changed since.
+    const QTextBlockFormat paragraph = blockFormat(state().paragraph);
+    const QTextCharFormat character = charFormat(state().character);
+    if (m_blockParagraph != state().paragraph)
+        m_cursor.setBlockFormat(paragraph);
+    if (m_blockCharacter != state().character)
+        m_cursor.setBlockCharFormat(character);
+    m_cursor.insertBlock(paragraph, character);
+    m_blockParagraph = state().paragraph;
+    m_blockCharacter = state().character;
 }
 
 void RtfReader::finish()
@@ -739,7 +806,31 @@ std::optional<QColor> RtfReader::color(int index) const
     return (index > 0 && index < m_colors.size()) ? m_colors[index] : std::nullopt;
 }
 
-QTextCharFormat RtfReader::charFormat(const CharacterFormat &format) const
+QTextCharFormat RtfReader::charFormat(const CharacterFormat &format)
+{
+    for (const auto &[known, made] : std::as_const(m_charFormats)) {
+        if (known == format)
+            return made;
+    }
+    if (m_charFormats.size() >= FormatCacheSize)
+        m_charFormats.removeFirst();
+    m_charFormats.append({format, makeCharFormat(format)});
+    return m_charFormats.constLast().second;
+}
+
+QTextBlockFormat RtfReader::blockFormat(const ParagraphFormat &format)
+{
+    for (const auto &[known, made] : std::as_const(m_blockFormats)) {
+        if (known == format)
+            return made;
+    }
+    if (m_blockFormats.size() >= FormatCacheSize)
+        m_blockFormats.removeFirst();
+    m_blockFormats.append({format, makeBlockFormat(format)});
+    return m_blockFormats.constLast().second;
+}
+
+QTextCharFormat RtfReader::makeCharFormat(const CharacterFormat &format) const
 {
     QTextCharFormat result;
     const auto font = m_fonts.constFind(format.font < 0 ? m_defaultFont : format.font);
@@ -760,7 +851,7 @@ QTextCharFormat RtfReader::charFormat(const CharacterFormat &format) const
     return result;
 }
 
-QTextBlockFormat RtfReader::blockFormat(const ParagraphFormat &format) const
+QTextBlockFormat RtfReader::makeBlockFormat(const ParagraphFormat &format) const
 {
     QTextBlockFormat result;
     result.setAlignment(format.alignment);

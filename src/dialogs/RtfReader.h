@@ -8,13 +8,13 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
 #include <QTextCursor>
 
 #include <optional>
 #include <vector>
 
-class QTextBlockFormat;
-class QTextCharFormat;
 class QTextDocument;
 
 // Reads an RTF document, as word processors write it, into a QTextDocument for the help viewer: groups,
@@ -25,12 +25,17 @@ class QTextDocument;
 // are skipped without losing the text around them.
 //
 // Any input is safe: data that does not start as RTF is shown as plain text, a truncated or unbalanced
-// document shows what was read up to its end, nesting deeper than MaxDepth shares the state of the
-// deepest kept group, and binary data is stepped over. Reading takes time linear in the input.
+// document shows what was read up to its end, a paragraph longer than MaxParagraph characters (junk, or
+// a file that is not a document) is broken into paragraphs of that length so that a view can lay it out
+// a piece at a time, nesting deeper than MaxDepth shares the state of the
+// deepest kept group, and binary data is stepped over. Reading takes time linear in the input; the document
+// is filled as one edit without undo steps, so a document that no view shows yet (build it off-screen, on
+// any thread, and hand it to the view once) takes about a second for 200,000 paragraphs.
 class RtfReader
 {
 public:
     static constexpr int MaxDepth = 1000;
+    static constexpr qsizetype MaxParagraph = 2000;
 
     // Replaces the document's content with what the data holds.
     static void read(QByteArrayView data, QTextDocument &document);
@@ -64,6 +69,8 @@ private:
         int firstLineIndent = 0;
         int spaceBefore = 0;
         int spaceAfter = 0;
+
+        bool operator==(const ParagraphFormat &) const = default;
     };
 
     struct GroupState
@@ -105,8 +112,10 @@ private:
 
     GroupState &state() { return m_groups.back(); }
     int codepage() const;
-    QTextCharFormat charFormat(const CharacterFormat &format) const;
-    QTextBlockFormat blockFormat(const ParagraphFormat &format) const;
+    QTextCharFormat charFormat(const CharacterFormat &format);
+    QTextBlockFormat blockFormat(const ParagraphFormat &format);
+    QTextCharFormat makeCharFormat(const CharacterFormat &format) const;
+    QTextBlockFormat makeBlockFormat(const ParagraphFormat &format) const;
     std::optional<QColor> color(int index) const;
 
     QTextCursor m_cursor;
@@ -133,4 +142,15 @@ private:
 
     QString m_run;
     CharacterFormat m_runFormat;
+    // Characters of the paragraph being read, the run included.
+    qsizetype m_paragraphLength = 0;
+    // The formats the paragraph being read was begun with; none for the document's first.
+    std::optional<ParagraphFormat> m_blockParagraph;
+    std::optional<CharacterFormat> m_blockCharacter;
+
+    // The Qt formats of the last few character and paragraph formats: a document switches between a
+    // handful of them, and building one for every run and paragraph costs more than inserting the text.
+    static constexpr qsizetype FormatCacheSize = 8;
+    QList<std::pair<CharacterFormat, QTextCharFormat>> m_charFormats;
+    QList<std::pair<ParagraphFormat, QTextBlockFormat>> m_blockFormats;
 };

@@ -11,7 +11,8 @@ void showOptionsDialog(QWidget *owner, Settings &settings, SettingsStore &store,
 {
     OptionsServices services;
     services.boardScreen = boardScreen;
-    services.fitPicture = PictureFit::FitPicture;
+    services.showPicture = PictureFit::ShowPicture;
+    services.pictureBound = PictureFit::decodeBound();
     services.forceNumLock = [&keyboard](bool wanted) { NumLockPolicy::ForceNumLock(keyboard, wanted); };
     frmOptions dialog(OptionsDesign::window(), ChooseKeyDesign::window(), settings, store, std::move(services), owner);
     dialog.exec();

@@ -1,13 +1,17 @@
 #include "dialogs/frmHelp.h"
 
+#include "core/BackgroundWork.h"
+#include "core/FileAccess.h"
 #include "dialogs/HelpDesign.h"
 #include "dialogs/RichTextBox.h"
 #include "widgets/DesignBuilder.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QMoveEvent>
 #include <QResizeEvent>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
@@ -59,13 +63,45 @@ frmHelp::frmHelp(const QString &programFolder, QWidget *parent)
     Form_Load(programFolder);
 }
 
+namespace {
+
+// Reads the help file and builds its document, off the GUI thread; null when there is no usable file.
+std::shared_ptr<QTextDocument> readHelp(const QString &path, const QFont &font)
+{
+    // An ordinary file only: a folder, a named pipe or a hidden file of that name does not count.
+    const FileAccess::Contents contents
+        = FileAccess::readRegular(path, RichTextBox::MaxFileSize, FileAccess::Larger::Truncate);
+    if (!contents.problem.isEmpty() || QFileInfo(path).isHidden())
+        return nullptr;
+    return RichTextBox::readDocument(contents.bytes, font);
+}
+
+} // namespace
+
 void frmHelp::Form_Load(const QString &programFolder)
 {
-    // An ordinary file only: a folder or a hidden file of that name does not count.
     const QString path = QDir(programFolder).filePath(fileName());
-    const QFileInfo file(path);
-    if (!(file.isFile() && !file.isHidden() && m_box->loadFile(path)))
+    const QFont font = m_box->font();
+    m_loading = true;
+    using Document = std::shared_ptr<QTextDocument>;
+    auto *watcher = new QFutureWatcher<Document>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        showLoaded(watcher->future().resultCount() > 0 ? watcher->future().result() : nullptr);
+    });
+    watcher->setFuture(BackgroundWork::run<Document>([path, font] { return readHelp(path, font); }));
+}
+
+void frmHelp::showLoaded(const std::shared_ptr<QTextDocument> &document)
+{
+    m_loading = false;
+    if (document) {
+        m_document = document;
+        m_box->showDocument(document.get());
+    } else {
         m_box->setText(missingFileText());
+    }
+    emit documentShown();
 }
 
 QSize frmHelp::frameExtra() const

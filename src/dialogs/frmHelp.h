@@ -5,11 +5,16 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
+class QTextDocument;
 class RichTextBox;
 
 // The help viewer: a plain, sizable, white window that shows the help document "vantarohelpfile.rtf"
 // from the program's folder in its one rich-text box, rtbHelp. Creating it is loading it: the document
-// is read then, and again only by a new viewer after this one was closed. Its resize rule keeps the
+// is read then, and again only by a new viewer after this one was closed. The file is read and the
+// document built off the GUI thread, so that neither a long document nor a file that never answers holds
+// up the board; the box is empty until the document is shown (documentShown()). Its resize rule keeps the
 // window at least 2700 x 1700 twips (outer size) and the box fitted to it: the window's width less 240
 // and its height less 420, wrapping 450 twips inside the box's right edge.
 class frmHelp : public QWidget
@@ -29,12 +34,18 @@ public:
 
     const QList<QObject *> &elements() const { return m_elements; }
     RichTextBox *rtbHelp() const { return m_box; }
+    // The document, or the notice in its place, is still on its way.
+    bool isLoading() const { return m_loading; }
 
     // The window's outer size, frame and title bar included, in twips.
     QSize outerSizeTwips() const;
     // Where the box goes, in twips, for a window of the given outer and client sizes: the resize rule,
     // kept inside the client area where a window manager's frame is thicker than the design's.
     static QRect boxGeometry(QSize outerTwips, QSize clientTwips);
+
+signals:
+    // The document, or the notice that it is missing, is in the box.
+    void documentShown();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -44,9 +55,12 @@ protected:
 
 private:
     void Form_Load(const QString &programFolder);
+    void showLoaded(const std::shared_ptr<QTextDocument> &document);
     void Form_Resize();
     QSize frameExtra() const;
 
     QList<QObject *> m_elements;
     RichTextBox *m_box = nullptr;
+    std::shared_ptr<QTextDocument> m_document;
+    bool m_loading = false;
 };

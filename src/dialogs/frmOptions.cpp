@@ -1,5 +1,6 @@
 #include "dialogs/frmOptions.h"
 
+#include "core/FileAccess.h"
 #include "core/Numbers.h"
 #include "dialogs/CommonDialog.h"
 #include "dialogs/QtCommonDialog.h"
@@ -17,6 +18,7 @@
 #include "widgets/Label.h"
 #include "widgets/OptionButton.h"
 #include "widgets/PictureBox.h"
+#include "widgets/PictureLoader.h"
 #include "widgets/ScrollBar.h"
 #include "widgets/SegmentPanel.h"
 #include "widgets/TabControl.h"
@@ -24,11 +26,12 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -47,7 +50,11 @@ constexpr qint16 SmallestTeamSize = 10;
 constexpr qsizetype LongPath = 51;
 
 const QString BuzzerFilter = u"Sounds *.wav|*.wav"_s;
-const QString PictureFilter = u"Pictures (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg"_s;
+// The Part's wording, with the formats phones and cameras give (PNG, JPEG under its long suffix) added.
+const QString PictureFilter = u"Pictures (*.bmp;*.gif;*.jpg;*.jpeg;*.png)|*.bmp;*.gif;*.jpg;*.jpeg;*.png"_s;
+
+// OK waits at most this long for a chosen file that is still being checked.
+constexpr int CheckTimeLimitMilliseconds = 5000;
 
 // One colour of the board: its "Change" button, its swatch, its setting and the colour "Reset Colors"
 // gives it. The highlight colour resets to dark grey instead of following the back colour.
@@ -75,15 +82,15 @@ const QList<ColorSwatch> &colorSwatches()
     return swatches;
 }
 
-// The read-out of the buzzer file: a long path keeps its first ten characters and the file's name.
-QString buzzerFileText(const QString &path)
+// The read-out of the buzzer file: a long path keeps its first ten characters and, once it is known to
+// name a file, the file's name.
+QString buzzerFileText(const QString &path, bool isFile)
 {
     if (path.isEmpty())
         return u"[No File Selected]"_s;
     if (path.size() < LongPath)
         return path;
-    const QFileInfo file(path);
-    return path.left(10) + u" ...\\"_s + (file.isFile() ? file.fileName() : QString());
+    return path.left(10) + u" ...\\"_s + (isFile ? QFileInfo(path).fileName() : QString());
 }
 
 qint16 toTeamSize(const Currency &size)
@@ -169,6 +176,14 @@ frmOptions::frmOptions(const WindowDesign &design, const WindowDesign &chooseKey
     builder.setFactory(u"CommonDialog"_s, pickers);
     buildElements(design, builder);
     findElements();
+    for (const PictureSlot &slot : pictureSlots()) {
+        auto *loader = new PictureLoader(m_services.pictureBound, this);
+        connect(loader, &PictureLoader::loaded, this,
+                [this, &slot](const LoadedPicture &picture) { pictureLoaded(slot, picture); });
+        m_pictureLoaders[size_t(indexOf(slot))] = loader;
+    }
+    // An OK still waiting for a check is withdrawn by Cancel, Esc or the close box.
+    connect(this, &QDialog::rejected, this, [this] { m_okWaiting = false; });
     connectElements();
     Form_Load();
 }
@@ -244,7 +259,7 @@ void frmOptions::Form_Load()
     m_title->setText(m_settings.TitleText);
     m_home->setText(m_settings.HomeText);
     m_visitor->setText(m_settings.VisitorText);
-    m_buzzerFile->setCaption(buzzerFileText(BuzzTemp));
+    showBuzzerFile(false);
     m_screensTab = std::make_unique<ScreensTab>(this, m_settings, m_services.boardScreen);
 }
 
@@ -267,12 +282,18 @@ void frmOptions::loadNumLock()
         m_keepOff->setChecked(true);
 }
 
+qsizetype frmOptions::indexOf(const PictureSlot &slot)
+{
+    return &slot - pictureSlots().constData();
+}
+
 void frmOptions::loadPictures()
 {
+    // The previews appear as the pictures arrive.
     for (const PictureSlot &slot : pictureSlots()) {
         this->*slot.temp = m_settings.*slot.path;
-        if (m_services.fitPicture)
-            m_services.fitPicture(element<Image>(slot.image), element<Element>(slot.container), this->*slot.temp);
+        if (!(this->*slot.temp).isEmpty())
+            m_pictureLoaders[size_t(indexOf(slot))]->load(this->*slot.temp);
     }
 }
 
@@ -372,31 +393,116 @@ void frmOptions::cmdResetKeys_Click()
 void frmOptions::cmdBuzzerSound_Click()
 {
     const QString path = m_pickers->ShowOpen(BuzzerFilter, 0);
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    if (path.isEmpty())
         return;
-    BuzzTemp = path;
-    m_buzzerFile->setCaption(buzzerFileText(BuzzTemp));
+    // Taken once it is known to name a file; a name that does not is ignored, as a cancel is.
+    m_pickedBuzzer = path;
+    FileAccess::whenChecked(this, path, [this, path](bool usable) { buzzerFileChecked(path, usable); });
+}
+
+void frmOptions::buzzerFileChecked(const QString &path, bool usable)
+{
+    if (path != m_pickedBuzzer)
+        return;
+    m_pickedBuzzer.clear();
+    if (usable) {
+        BuzzTemp = path;
+        showBuzzerFile(true);
+    }
+    checkDone();
+}
+
+void frmOptions::showBuzzerFile(bool nameKnown)
+{
+    m_buzzerFile->setCaption(buzzerFileText(BuzzTemp, nameKnown));
+    if (nameKnown || BuzzTemp.size() < LongPath)
+        return;
+    // A long path shows its file's name once the file is found.
+    const QString path = BuzzTemp;
+    FileAccess::whenChecked(this, path, [this, path](bool isFile) {
+        if (isFile && path == BuzzTemp)
+            m_buzzerFile->setCaption(buzzerFileText(path, true));
+    });
 }
 
 void frmOptions::changePicture(const PictureSlot &slot)
 {
     const QString path = m_pickers->ShowOpen(PictureFilter, CommonDialog::FileMustExist);
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    if (path.isEmpty())
         return;
-    if (!QImageReader(path).canRead()) {
-        m_prompts->warn(this, u"\"%1\" cannot be read as a picture. The picture stays as it was."_s.arg(path),
-                        windowTitle());
+    // Taken once it has been decoded: a file that is not a picture that can be shown is refused then.
+    const size_t index = size_t(indexOf(slot));
+    m_pickedPictures[index] = path;
+    m_pictureLoaders[index]->load(path);
+}
+
+void frmOptions::pictureLoaded(const PictureSlot &slot, const LoadedPicture &picture)
+{
+    QString &picked = m_pickedPictures[size_t(indexOf(slot))];
+    if (!picked.isEmpty() && picture.path == picked) {
+        picked.clear();
+        if (picture.isShown()) {
+            this->*slot.temp = picture.path;
+            showPreview(slot, picture.image);
+        } else {
+            refusePicture(picture.path);
+        }
+        checkDone();
         return;
     }
-    this->*slot.temp = path;
-    if (m_services.fitPicture)
-        m_services.fitPicture(element<Image>(slot.image), element<Element>(slot.container), path);
+    // The preview of the picture already chosen.
+    if (picture.path == this->*slot.temp && picture.isShown())
+        showPreview(slot, picture.image);
+}
+
+void frmOptions::showPreview(const PictureSlot &slot, const QImage &picture)
+{
+    if (m_services.showPicture)
+        m_services.showPicture(element<Image>(slot.image), element<Element>(slot.container), picture);
+}
+
+void frmOptions::refusePicture(const QString &path)
+{
+    m_prompts->warn(this, u"\"%1\" cannot be read as a picture. The picture stays as it was."_s.arg(path),
+                    windowTitle());
 }
 
 void frmOptions::clearPicture(const PictureSlot &slot)
 {
     element<Image>(slot.image)->setPicture(QImage());
     this->*slot.temp = QString();
+    // A choice still being checked is dropped with it.
+    QString &picked = m_pickedPictures[size_t(indexOf(slot))];
+    if (!picked.isEmpty()) {
+        picked.clear();
+        checkDone();
+    }
+}
+
+bool frmOptions::checksPending() const
+{
+    return !m_pickedBuzzer.isEmpty()
+        || std::any_of(m_pickedPictures.cbegin(), m_pickedPictures.cend(),
+                       [](const QString &p) { return !p.isEmpty(); });
+}
+
+void frmOptions::checkDone()
+{
+    if (m_okWaiting && !checksPending())
+        cmdOk_Click();
+}
+
+// A chosen file that has not answered by the time limit is not taken.
+void frmOptions::giveUpChecks()
+{
+    if (!m_okWaiting)
+        return;
+    for (QString &picked : m_pickedPictures) {
+        if (!picked.isEmpty())
+            refusePicture(std::exchange(picked, QString()));
+    }
+    m_pickedBuzzer.clear();
+    cmdOk_Click();
 }
 
 void frmOptions::nameChanged(Label *measure, const QString &name)
@@ -444,6 +550,15 @@ void frmOptions::cmbLedType_Click(int index)
 
 void frmOptions::cmdOk_Click()
 {
+    // OK pressed while a chosen file is being checked: OK again once the check is done.
+    if (checksPending()) {
+        if (!m_okWaiting) {
+            m_okWaiting = true;
+            QTimer::singleShot(CheckTimeLimitMilliseconds, this, &frmOptions::giveUpChecks);
+        }
+        return;
+    }
+    m_okWaiting = false;
     // OK pressed while the names were being measured: finish measuring first.
     if (m_previewRuns > 0)
         findTeamSize(false);

@@ -3,7 +3,9 @@
 #include "dialogs/DesignedDialog.h"
 
 #include <QList>
+#include <QSize>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,7 +19,9 @@ class Image;
 class Label;
 class OptionButton;
 class PictureBox;
+class PictureLoader;
 class ScreensTab;
+struct LoadedPicture;
 class ScrollBar;
 class SegmentPanel;
 struct Settings;
@@ -29,8 +33,12 @@ class TextBox;
 // the board's rendering, which this subsystem cannot call, so main hands them in.
 struct OptionsServices
 {
-    // Shows the picture at path scaled into container, or leaves the image as it was.
-    std::function<void(Image *image, const Element *container, const QString &path)> fitPicture;
+    // Shows a decoded picture scaled into container; a null picture empties it. Without it the previews
+    // stay empty, but chosen pictures are still checked.
+    std::function<void(Image *image, const Element *container, const QImage &picture)> showPicture;
+    // The size pictures are decoded to fit within: the board's, so that the board reuses what the
+    // previews decoded. Invalid: their full size.
+    QSize pictureBound;
     // Brings NumLock on (true) or off at once.
     std::function<void(bool wanted)> forceNumLock;
     // The colour and file pickers; Qt's own when empty.
@@ -48,6 +56,12 @@ struct OptionsServices
 // highlight width outside 0 to 5, a digit style other than 0 and 1) are shown at the nearest position
 // and kept unless the operator changes them. When the save fails the operator is told, and the new
 // settings stay in effect for this run.
+//
+// Files are never opened on the GUI thread: the pictures are read and decoded off it (PictureLoader) and
+// the previews appear when they are ready; a chosen picture or buzzer sound is checked off it too, and
+// taken only when it can be used (a picture that cannot be shown gets the warning of an unreadable
+// file). OK pressed while a chosen file is still being checked takes effect once the check is done, or
+// after a few seconds without the files that did not answer.
 class frmOptions : public DesignedDialog
 {
     Q_OBJECT
@@ -82,6 +96,15 @@ private:
     void cmdBuzzerSound_Click();
     void changePicture(const PictureSlot &slot);
     void clearPicture(const PictureSlot &slot);
+    void pictureLoaded(const PictureSlot &slot, const LoadedPicture &picture);
+    void showPreview(const PictureSlot &slot, const QImage &picture);
+    void refusePicture(const QString &path);
+    void buzzerFileChecked(const QString &path, bool usable);
+    void showBuzzerFile(bool nameKnown);
+    bool checksPending() const;
+    void checkDone();
+    void giveUpChecks();
+    static qsizetype indexOf(const PictureSlot &slot);
     void nameChanged(Label *measure, const QString &name);
     void PreviewIt();
     void findTeamSize(bool letEventsRun);
@@ -121,6 +144,14 @@ private:
     std::optional<qint16> m_keptLedType;
     // Runs of PreviewIt in progress; more than one when a name changed while measuring.
     int m_previewRuns = 0;
+
+    // One loader per picture, for its preview and the operator's choices.
+    std::array<PictureLoader *, 3> m_pictureLoaders {};
+    // A picture or buzzer sound the operator chose that is still being checked; empty when none.
+    std::array<QString, 3> m_pickedPictures;
+    QString m_pickedBuzzer;
+    // OK was pressed while a check was pending.
+    bool m_okWaiting = false;
 
     TabControl *m_tabs = nullptr;
     CommonDialog *m_pickers = nullptr;

@@ -60,7 +60,7 @@ void frmSplash::Form_Load(const SettingsStore &store, Settings &settings)
          + QPoint(TwipsGeometry::twipsToPixels(topLeft.x()), TwipsGeometry::twipsToPixels(topLeft.y())));
     element<Frame>(u"frameSplash"_s)->setHeightTwips(3120);
     element<Label>(u"lblVersion"_s)->setCaption(versionText());
-    m_loadError = LoadSettings(store, settings);
+    m_loadReport = LoadSettings(store, settings);
 }
 
 QPointF frmSplash::startPosition(QSizeF screenTwips, double splashWidthTwips)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/SettingsLoadError.h"
+#include "settings/SettingsLoadReport.h"
 
 #include <QList>
 #include <QPointF>
@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <optional>
 
 class SettingsStore;
 struct Settings;
@@ -30,8 +29,8 @@ public:
 
     frmSplash(const SettingsStore &store, Settings &settings, const QString &programFolder, QWidget *parent = nullptr);
 
-    // Why loading the settings failed; the splash must then not be shown.
-    const std::optional<SettingsLoadError> &loadError() const { return m_loadError; }
+    // What loading the settings met; the settings are loaded whatever it says.
+    const SettingsLoadReport &loadReport() const { return m_loadReport; }
     const QList<QObject *> &elements() const { return m_elements; }
 
     // Top-left corner in twips for a screen of the given size in twips; not clamped to the screen.
@@ -57,7 +56,7 @@ private:
     template<typename Element> Element *element(const QString &name) const;
 
     QList<QObject *> m_elements;
-    std::optional<SettingsLoadError> m_loadError;
+    SettingsLoadReport m_loadReport;
     std::function<void()> m_openBoard;
     std::function<void(QWidget *)> m_showHelp;
     std::function<void(QWidget *)> m_showOptions;

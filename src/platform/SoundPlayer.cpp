@@ -1,7 +1,11 @@
 #include "platform/SoundPlayer.h"
 
+#include "core/BackgroundWork.h"
+#include "core/FileAccess.h"
+
 #include <QAudioDevice>
 #include <QFile>
+#include <QFutureWatcher>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
@@ -17,14 +21,15 @@ namespace {
 // sound server may take its time to start a stream and to report its end.
 constexpr qint64 SafetyMarginMs = 5000;
 
-// The length of the WAV sound in the file, or nothing when the file is not a WAV sound: the sound effect
-// would sit forever "loading" such a file, so it is refused here.
+// The length of the WAV sound in the file, or nothing when the file is not an ordinary file holding a WAV
+// sound: the sound effect would sit forever "loading" such a file, so it is refused here. May wait on the
+// file system: called off the GUI thread.
 std::optional<qint64> waveDurationMs(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileAccess::Opened opened = FileAccess::openRegular(path);
+    if (!opened.file)
         return std::nullopt;
-    QWaveDecoder decoder(&file);
+    QWaveDecoder decoder(opened.file.get());
     if (!decoder.open(QIODevice::ReadOnly) || !decoder.audioFormat().isValid() || decoder.duration() <= 0)
         return std::nullopt;
     return decoder.duration();
@@ -70,13 +75,37 @@ void SoundPlayer::sendCommand(const QString &word)
 void SoundPlayer::open()
 {
     close();
-    const std::optional<qint64> duration = waveDurationMs(m_fileName);
-    if (!duration)
+    if (m_fileName.isEmpty())
         return;
-    m_durationMs = *duration;
-    // The default output of this moment, so that speakers plugged in since the start are used.
-    m_effect->setAudioDevice(QMediaDevices::defaultAudioOutput());
-    m_effect->setSource(QUrl::fromLocalFile(m_fileName));
+    const QString path = m_fileName;
+    const quint64 openCount = ++m_openCount;
+    m_opening = true;
+    auto *watcher = new QFutureWatcher<std::optional<qint64>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, openCount, path] {
+        watcher->deleteLater();
+        // A later "Open" or "Close" has taken its place.
+        if (openCount != m_openCount)
+            return;
+        const QFuture<std::optional<qint64>> future = watcher->future();
+        opened(path, future.resultCount() > 0 ? future.result() : std::nullopt);
+    });
+    watcher->setFuture(BackgroundWork::run<std::optional<qint64>>([path] { return waveDurationMs(path); }));
+}
+
+void SoundPlayer::opened(const QString &path, std::optional<qint64> durationMs)
+{
+    m_opening = false;
+    if (durationMs) {
+        m_durationMs = *durationMs;
+        // The default output of this moment, so that speakers plugged in since the start are used.
+        m_effect->setAudioDevice(QMediaDevices::defaultAudioOutput());
+        m_effect->setSource(QUrl::fromLocalFile(path));
+    }
+    if (m_playAfterOpen) {
+        m_playAfterOpen = false;
+        m_timer.stop();
+        startPlay();
+    }
 }
 
 void SoundPlayer::play()
@@ -85,6 +114,23 @@ void SoundPlayer::play()
     if (m_playing)
         return;
     m_playing = true;
+    if (m_opening) {
+        // Without any audio output nothing could sound: the play fails at once, as it does for a file
+        // that has been opened.
+        if (QMediaDevices::defaultAudioOutput().isNull()) {
+            endPlay(Failure);
+            return;
+        }
+        // Sounds once the file has been checked; a check that does not answer ends the play.
+        m_playAfterOpen = true;
+        m_timer.start(static_cast<int>(SafetyMarginMs));
+        return;
+    }
+    startPlay();
+}
+
+void SoundPlayer::startPlay()
+{
     if (!canPlay()) {
         endPlay(Failure);
         return;
@@ -105,6 +151,8 @@ void SoundPlayer::stop()
 void SoundPlayer::close()
 {
     stop();
+    ++m_openCount;
+    m_opening = false;
     m_durationMs = 0;
     m_effect->setSource(QUrl());
 }
@@ -119,6 +167,7 @@ void SoundPlayer::endPlay(NotifyCode code)
     if (!m_playing)
         return;
     m_playing = false;
+    m_playAfterOpen = false;
     m_soundEnded = false;
     m_timer.stop();
     // Queued, so that the caller never sees Done before its own command has returned.
@@ -148,6 +197,11 @@ void SoundPlayer::onStatusChanged()
 
 void SoundPlayer::onTimeout()
 {
+    // The file's check did not answer in time.
+    if (m_playAfterOpen) {
+        endPlay(Failure);
+        return;
+    }
     if (m_soundEnded) {
         endPlay(Successful);
         return;

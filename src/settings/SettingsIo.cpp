@@ -61,20 +61,24 @@ QString defaultBuzzerFile()
 
 } // namespace
 
-std::optional<SettingsLoadError> LoadSettings(const SettingsStore &store, Settings &settings)
+SettingsLoadReport LoadSettings(const SettingsStore &store, Settings &settings)
 {
-    if (!store.readError().isEmpty())
-        return SettingsLoadError {store.fileName(), {}, {}, {}, store.readError()};
+    SettingsLoadReport report;
+    report.fileName = store.fileName();
+    report.fileProblem = store.readError();
+    for (const SettingsStore::SkippedLine &line : store.skippedLines())
+        report.problems.append({{}, {}, line.text, line.problem, {}, line.number});
+    report.unlistedProblems = store.skippedLineCount() - store.skippedLines().size();
 
     Settings loaded;
-    std::optional<SettingsLoadError> error;
-    // Reads one key into its field unless an earlier key has failed.
+    // Reads one key into its field; a text that does not convert gives way to the default.
     const auto read = [&](const QString &section, const QString &key, const QString &defaultText, auto &field) {
-        if (error)
-            return;
         const QString text = store.GetSetting(section, key, defaultText);
-        if (const std::optional<QString> needed = convert(text, field))
-            error = SettingsLoadError {store.fileName(), section, key, text, *needed};
+        if (const std::optional<QString> needed = convert(text, field)) {
+            report.problems.append({section, key, text, *needed, defaultText, 0});
+            const std::optional<QString> defaultFailed = convert(defaultText, field);
+            Q_ASSERT(!defaultFailed);
+        }
     };
 
     read(ColorSettings, u"TimeColor"_s, u"33023"_s, loaded.TimeColor);
@@ -111,9 +115,12 @@ std::optional<SettingsLoadError> LoadSettings(const SettingsStore &store, Settin
     read(Screens, u"BoardScreen"_s, QString(), loaded.BoardScreen);
     read(Screens, u"ConsoleKey"_s, u"79"_s, loaded.ConsoleKey);
 
-    if (!error)
-        settings = loaded;
-    return error;
+    settings = loaded;
+    if (!report.problems.isEmpty() && report.fileProblem.isEmpty()) {
+        store.keepPreviousFileOnCommit();
+        report.backupFileName = store.backupFileName();
+    }
+    return report;
 }
 
 std::optional<QString> SaveSettings(SettingsStore &store, const Settings &settings)

@@ -1,5 +1,8 @@
 #include "settings/SettingsStore.h"
 
+#include "core/BackgroundWork.h"
+#include "core/FileAccess.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -21,6 +24,11 @@ const QString ApplicationName = u"Vantaro"_s;
 // Far beyond what the settings take (a few kilobytes, or some hundred with the longest texts); a larger
 // file is not read at all, so that a stray huge file cannot exhaust memory or stall the start.
 constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+// A settings file on a drive that does not answer within this time is treated as unreadable, so that the
+// program still starts.
+constexpr std::chrono::milliseconds ReadTimeLimit {3000};
+// Skipped lines kept with their text; the rest are only counted.
+constexpr qsizetype KeptSkippedLines = 100;
 // Characters that would end or disguise a section or key name.
 constexpr QStringView NameSpecials = u"=[];#";
 
@@ -188,6 +196,7 @@ SettingsStore::SettingsStore()
 
 SettingsStore::SettingsStore(const QString &fileName)
     : m_fileName(fileName)
+    , m_backupFileName(fileName + u".bak-"_s + QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss"_s))
 {
     readFile();
 }
@@ -244,6 +253,9 @@ bool SettingsStore::commit()
         return fail(unreadableReason(m_readError));
     if (!QDir().mkpath(QFileInfo(m_fileName).absolutePath()))
         return fail(u"its folder could not be created"_s);
+    if (m_keepPreviousFile && !keepPreviousFile())
+        return fail(
+            u"the file as it was could not be kept as \"%1\" first, so it was not replaced"_s.arg(m_backupFileName));
     const QDateTime saveBegan = QDateTime::currentDateTimeUtc();
     QSaveFile file(m_fileName);
     // Unbuffered: QSaveFile::commit() renames even when flushing its buffer failed, which would put a
@@ -277,43 +289,68 @@ QString SettingsStore::fileName() const
 
 void SettingsStore::readFile()
 {
-    QFile file(m_fileName);
-    if (!file.exists())
-        return;
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_readError = u"it cannot be opened: %1"_s.arg(file.errorString());
-        return;
-    }
-    if (file.size() > MaxFileSize) {
-        m_readError
-            = u"it holds %1 bytes, more than the %2 a settings file may have"_s.arg(file.size()).arg(MaxFileSize);
+    const QString fileName = m_fileName;
+    const std::optional<FileAccess::Contents> read = BackgroundWork::runWithin<FileAccess::Contents>(
+        [fileName] { return FileAccess::readRegular(fileName, MaxFileSize, FileAccess::Larger::Refuse); },
+        ReadTimeLimit);
+    if (!read) {
+        m_readError = u"it did not answer within %1 seconds (is it on a network drive that is not "
+                      "reachable?)"_s.arg(ReadTimeLimit.count() / 1000);
         return;
     }
-    readLines(file);
+    if (read->missing)
+        return;
+    if (!read->problem.isEmpty()) {
+        m_readError = read->problem;
+        return;
+    }
+    readLines(read->bytes);
+    if (m_skippedLineCount > 0)
+        keepPreviousFileOnCommit();
 }
 
-void SettingsStore::readLines(QFile &file)
+void SettingsStore::readLines(const QByteArray &contents)
 {
     // Every chunk is a whole line, so a sequence cut short at the end of the file counts as an error too.
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     std::optional<QString> section;
-    for (qint64 lineNumber = 1; !file.atEnd(); ++lineNumber) {
-        const QByteArray bytes = file.readLine();
-        if (bytes.isEmpty())
-            break;
+    // A [section] line could not be read: the key lines under it are skipped too.
+    bool sectionSkipped = false;
+    qsizetype start = 0;
+    for (qint64 lineNumber = 1; start < contents.size(); ++lineNumber) {
+        qsizetype end = contents.indexOf('\n', start);
+        end = end < 0 ? contents.size() : end + 1;
+        const QByteArrayView bytes(contents.constData() + start, end - start);
+        start = end;
         const QString line = decoder.decode(bytes);
-        const QString problem = decoder.hasError() ? u"is not UTF-8 text"_s : takeLine(line, section);
-        if (!problem.isEmpty()) {
-            m_readError = u"line %1 %2"_s.arg(lineNumber).arg(problem);
-            return;
+        if (decoder.hasError()) {
+            skipLine(lineNumber, QString::fromUtf8(bytes), u"is not UTF-8 text"_s);
+            decoder.resetState();
+            continue;
         }
+        const QString problem = takeLine(line, section, sectionSkipped);
+        if (!problem.isEmpty())
+            skipLine(lineNumber, line, problem);
     }
-    if (file.error() != QFile::NoError)
-        m_readError = u"reading failed: %1"_s.arg(file.errorString());
+}
+
+void SettingsStore::skipLine(qint64 number, const QString &text, const QString &problem)
+{
+    ++m_skippedLineCount;
+    if (m_skippedLines.size() >= KeptSkippedLines)
+        return;
+    // Shown to the operator: on one line, without control characters, not overly long.
+    QStringView line(text);
+    while (line.endsWith(u'\n') || line.endsWith(u'\r'))
+        line.chop(1);
+    QString shown = escape(trimBlanks(line.left(200)));
+    if (shown.size() > 80)
+        shown = shown.left(77) + u"..."_s;
+    m_skippedLines.append({number, shown, problem});
 }
 
 // Takes in one line of the file; the problem with it, or an empty text when it was understood.
-QString SettingsStore::takeLine(QStringView line, std::optional<QString> &section)
+QString SettingsStore::takeLine(QStringView line, std::optional<QString> &section, bool &sectionSkipped)
 {
     if (line.endsWith(u'\n'))
         line.chop(1);
@@ -323,11 +360,18 @@ QString SettingsStore::takeLine(QStringView line, std::optional<QString> &sectio
     if (text.isEmpty() || text.startsWith(u';') || text.startsWith(u'#'))
         return {};
     if (text.startsWith(u'[')) {
-        if (text.size() < 2 || !text.endsWith(u']'))
+        // Until the next [section] line is read, keys have no section they could safely go to.
+        section.reset();
+        if (text.size() < 2 || !text.endsWith(u']')) {
+            sectionSkipped = true;
             return u"opens a [section] without closing it"_s;
+        }
         const std::optional<QString> name = unescape(trimBlanks(text.sliced(1, text.size() - 2)));
-        if (!name)
+        if (!name) {
+            sectionSkipped = true;
             return u"holds a broken escape"_s;
+        }
+        sectionSkipped = false;
         section = *name;
         return {};
     }
@@ -335,7 +379,8 @@ QString SettingsStore::takeLine(QStringView line, std::optional<QString> &sectio
     if (separator < 0)
         return u"is neither a [section] nor a key=value line"_s;
     if (!section)
-        return u"comes before the first [section]"_s;
+        return sectionSkipped ? u"belongs to a [section] line that could not be read"_s
+                              : u"comes before the first [section]"_s;
     const std::optional<QString> key = unescape(trimBlanks(text.first(separator)));
     const std::optional<QString> value = unescape(trimBlanks(text.sliced(separator + 1)));
     if (!key || !value)
@@ -353,6 +398,32 @@ QByteArray SettingsStore::fileContents() const
             contents += escape(entry.key(), NameSpecials) + u'=' + escape(entry.value()) + u'\n';
     }
     return contents.toUtf8();
+}
+
+// Copies the file, as it is, to the backup name; true when there was nothing to keep. The file is read as
+// at load: only an ordinary file, opened so that it cannot wait for a writer.
+bool SettingsStore::keepPreviousFile()
+{
+    const FileAccess::Contents previous = FileAccess::readRegular(m_fileName, MaxFileSize, FileAccess::Larger::Refuse);
+    if (previous.missing) {
+        m_keepPreviousFile = false;
+        return true;
+    }
+    if (!previous.problem.isEmpty())
+        return false;
+    // A backup of the same second (a second save of another run) is not overwritten.
+    const QString first = m_backupFileName;
+    for (int next = 2; QFileInfo::exists(m_backupFileName) && next < 100; ++next)
+        m_backupFileName = first + u'-' + QString::number(next);
+    QFile backup(m_backupFileName);
+    if (!backup.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    if (backup.write(previous.bytes) != previous.bytes.size() || !backup.flush()) {
+        backup.remove();
+        return false;
+    }
+    m_keepPreviousFile = false;
+    return true;
 }
 
 bool SettingsStore::fail(const QString &reason)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QString>
 
@@ -9,7 +10,6 @@
 #include <memory>
 class QSettings;
 #endif
-class QFile;
 
 // The per-user store of text values by section and key for the application "Vantaro". A key is either
 // absent or holds a text, possibly empty. Writes collect in memory until commit(), which replaces the
@@ -26,9 +26,11 @@ class QFile;
 // verbatim: "\\" a backslash, "\n" a line feed, "\r" a carriage return, "\t" a tab, "\s" a space (written
 // for blanks at either end), "\xHH" any other control character, and "\" before any other character
 // stands for that character (names escape '=', '[', ']', ';' and '#' this way). Non-ASCII text is
-// written as it is. A file with any other kind of line, that is not UTF-8 or that is larger than 16 MB
-// (settings take a few kilobytes) is refused as a whole: it is reported by readError() and never
-// overwritten.
+// written as it is. A line of any other kind, or that is not UTF-8, is skipped and reported by
+// skippedLines() (so are the key lines under a [section] line that was skipped); the file is then kept
+// beside itself before the next commit replaces it. A file that cannot be read at all (not an ordinary
+// file, no permission, larger than 16 MB where settings take a few kilobytes, or on a drive that does not
+// answer within a few seconds) is reported by readError() and never overwritten.
 class SettingsStore
 {
 public:
@@ -54,13 +56,35 @@ public:
     QString fileName() const;
     // Why the existing file could not be read; empty when it was read or did not exist.
     QString readError() const { return m_readError; }
+
+    // A line of the file that was skipped, with its text (as far as it could be decoded).
+    struct SkippedLine
+    {
+        qint64 number = 0;
+        QString text;
+        QString problem;
+    };
+    // The first skipped lines, and how many were skipped in all.
+    const QList<SkippedLine> &skippedLines() const { return m_skippedLines; }
+    qint64 skippedLineCount() const { return m_skippedLineCount; }
+
+    // Where the file as it was read is kept when a commit replaces it after problems at load: the file
+    // name with ".bak-" and the date and time of the load.
+    QString backupFileName() const { return m_backupFileName; }
+    // Asks that the next commit first copies the file to backupFileName(). The store asks it itself when
+    // it skipped lines; LoadSettings when a value did not convert. It concerns the file on disk, not
+    // the values held, hence const.
+    void keepPreviousFileOnCommit() const { m_keepPreviousFile = true; }
+    bool keepsPreviousFileOnCommit() const { return m_keepPreviousFile; }
     // Why the last SaveSetting or commit failed.
     QString errorString() const { return m_errorString; }
 
 private:
     void readFile();
-    void readLines(QFile &file);
-    QString takeLine(QStringView line, std::optional<QString> &section);
+    void readLines(const QByteArray &contents);
+    QString takeLine(QStringView line, std::optional<QString> &section, bool &sectionSkipped);
+    void skipLine(qint64 number, const QString &text, const QString &problem);
+    bool keepPreviousFile();
     QByteArray fileContents() const;
     bool fail(const QString &reason);
 
@@ -68,6 +92,10 @@ private:
     QMap<QString, QMap<QString, QString>> m_sections;
     QString m_readError;
     QString m_errorString;
+    QList<SkippedLine> m_skippedLines;
+    qint64 m_skippedLineCount = 0;
+    QString m_backupFileName;
+    mutable bool m_keepPreviousFile = false;
 #ifdef Q_OS_WIN
     std::unique_ptr<QSettings> m_registry;
 #endif

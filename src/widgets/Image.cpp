@@ -19,6 +19,7 @@ void Image::setStretch(bool stretch)
 void Image::setPicture(const QImage &picture)
 {
     m_picture = picture;
+    m_scaled = QImage();
     if (!m_stretch)
         takeNaturalSize();
     update();
@@ -38,5 +39,16 @@ void Image::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), m_picture);
+    painter.drawImage(rect(), shownPicture((QSizeF(size()) * devicePixelRatioF()).toSize()));
+}
+
+// Smooth drawing (bilinear filtering) blends the 2 x 2 source pixels nearest to each drawn pixel; scaled
+// down further than half, most of the picture falls between those samples and text breaks up.
+const QImage &Image::shownPicture(QSize target)
+{
+    if (target.isEmpty() || (target.width() * 2 >= m_picture.width() && target.height() * 2 >= m_picture.height()))
+        return m_picture;
+    if (m_scaled.size() != target)
+        m_scaled = m_picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return m_scaled;
 }

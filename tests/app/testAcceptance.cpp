@@ -421,6 +421,8 @@ void TestAcceptance::scriptedMatchAndRestart()
     QCOMPARE(caption(u"nledHomeScore"_s), u"15"_s);
     QCOMPARE(caption(u"nledSet4V"_s), u"12"_s);
     const int plays = buzzer()->plays();
+    // The dialog's close reopens the buzzer once its file has been looked at, off the GUI thread.
+    QTRY_COMPARE(buzzer()->fileName(), m_fixture->settings.BuzzerFile);
     m_x->key(XK_g);
     QTRY_COMPARE(buzzer()->plays(), plays + 1);
     screenshot(u"after-options"_s);

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -57,8 +58,9 @@ private slots:
     void installedLayout();
     void launcherLinksToTheProgram();
     void startsShowsTheSplashAndClosesCleanly();
-    void storedValueThatDoesNotConvertEndsWithAnError_data();
-    void storedValueThatDoesNotConvertEndsWithAnError();
+    void storedValueThatDoesNotConvertStillStarts_data();
+    void storedValueThatDoesNotConvertStillStarts();
+    void secondStartBringsTheFirstForward();
 
 private:
     void xdotool(const QStringList &arguments);
@@ -127,12 +129,17 @@ void TestInstalledProgram::xdotool(const QStringList &arguments)
     QCOMPARE(tool.exitCode(), 0);
 }
 
-// Started as the desktop entry starts it, with a home and a settings folder of the test's own.
+// Started as the desktop entry starts it, with a home, a settings folder and a runtime folder (where the
+// one-board-per-user lock goes) of the test's own.
 void TestInstalledProgram::startProgram(QProcess &program, const QString &home)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"HOME"_s, home);
     environment.insert(u"XDG_CONFIG_HOME"_s, home + u"/.config"_s);
+    const QString runtime = home + u"/runtime"_s;
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
     environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -182,16 +189,17 @@ void TestInstalledProgram::startsShowsTheSplashAndClosesCleanly()
     QTRY_VERIFY(drawnArea().isEmpty());
 }
 
-void TestInstalledProgram::storedValueThatDoesNotConvertEndsWithAnError_data()
+void TestInstalledProgram::storedValueThatDoesNotConvertStillStarts_data()
 {
     QTest::addColumn<QByteArray>("contents");
     QTest::newRow("letters for a key") << "[KeySettings]\nBuzzerKey=abc\n"_ba;
     QTest::newRow("empty colour") << "[ColorSettings]\nTimeColor=\n"_ba;
 }
 
-// The program tells why it cannot start in a message box and, once the operator has pressed Enter on it,
-// ends with a failure status; the settings file is left as it was.
-void TestInstalledProgram::storedValueThatDoesNotConvertEndsWithAnError()
+// Departure from Part 3.1: a value that does not convert no longer ends the program. It starts with the
+// default in its place and says so in one warning over the splash; Enter closes the warning, the
+// program goes on, the board opens, and the settings file is left as it was.
+void TestInstalledProgram::storedValueThatDoesNotConvertStillStarts()
 {
     QFETCH(QByteArray, contents);
     QTemporaryDir home;
@@ -206,19 +214,51 @@ void TestInstalledProgram::storedValueThatDoesNotConvertEndsWithAnError()
     startProgram(program, home.path());
     const auto cleanup = qScopeGuard([&] { stopProgram(program); });
 
-    QRect box;
-    QTRY_VERIFY_WITH_TIMEOUT(!(box = drawnArea()).isEmpty() && distinctColours(box) > 4, 10000);
-    QVERIFY(box.width() < 1000 && box.height() < 600);
-    xdotool(
-        {u"search"_s, u"--sync"_s, u"--onlyvisible"_s, u"--name"_s, u"^Vantaro$"_s, u"windowactivate"_s, u"--sync"_s});
+    // The splash and the warning over it.
+    xdotool({u"search"_s, u"--sync"_s, u"--onlyvisible"_s, u"--name"_s, u"^Vantaro settings$"_s});
+    QRect drawn;
+    QTRY_VERIFY_WITH_TIMEOUT(!(drawn = drawnArea()).isEmpty() && distinctColours(drawn) > 20, 10000);
+    QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(
+        QStringLiteral(VANTARO_BUILD_DIR "/screenshots/installed-03-settings-warning.png")));
+    xdotool({u"search"_s, u"--sync"_s, u"--onlyvisible"_s, u"--name"_s, u"^Vantaro settings$"_s, u"windowactivate"_s,
+             u"--sync"_s});
     xdotool({u"key"_s, u"Return"_s});
-    QVERIFY2(program.waitForFinished(10000), "the message box did not close on Enter");
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 1);
+    QVERIFY2(!program.waitForFinished(1500), "the program ended with the warning");
+
+    // The splash is still there: a click on its frame opens the board over the whole screen.
+    QRect splash;
+    QTRY_VERIFY_WITH_TIMEOUT(qAbs((splash = drawnArea()).width() - 416) <= 4, 10000);
+    const QPoint frame = splash.topLeft() + QPoint(20, 200);
+    xdotool({u"mousemove"_s, QString::number(frame.x()), QString::number(frame.y()), u"click"_s, u"1"_s});
+    QTRY_VERIFY_WITH_TIMEOUT(drawnArea().width() >= QGuiApplication::primaryScreen()->size().width() - 4, 10000);
+    xdotool({u"key"_s, u"alt+F4"_s});
+    QVERIFY2(program.waitForFinished(10000), "the program did not end when the board was closed");
+    QCOMPARE(program.exitCode(), 0);
     QFile file(settingsFile);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), contents);
     QTRY_VERIFY(drawnArea().isEmpty());
+}
+
+// One board per user: a second start (a double-click too many) brings the first one forward and ends
+// with status 0; there is still one splash on the screen.
+void TestInstalledProgram::secondStartBringsTheFirstForward()
+{
+    QTemporaryDir home;
+    QProcess first;
+    startProgram(first, home.path());
+    const auto cleanup = qScopeGuard([&] { stopProgram(first); });
+    QRect splash;
+    QTRY_VERIFY_WITH_TIMEOUT(qAbs((splash = drawnArea()).width() - 416) <= 4 && distinctColours(splash) > 20, 10000);
+
+    QProcess second;
+    startProgram(second, home.path());
+    QVERIFY2(second.waitForFinished(10000), "the second start did not end");
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+    QTest::qWait(300);
+    QCOMPARE(drawnArea(), splash);
 }
 
 QTEST_MAIN(TestInstalledProgram)

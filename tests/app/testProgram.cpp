@@ -1,12 +1,18 @@
+#include "app/SettingsWarning.h"
 #include "dialogs/RichTextBox.h"
+#include "dialogs/frmOptions.h"
 #include "support/ProgramFixture.h"
 #include "widgets/Label.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -50,10 +56,15 @@ class TestProgram : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup();
     void startsWithTheSplash();
-    void storedValueThatDoesNotConvertStopsTheStart_data();
-    void storedValueThatDoesNotConvertStopsTheStart();
-    void loadErrorIsShownWithItsRemedy();
+    void storedValueThatDoesNotConvertTakesItsDefault_data();
+    void storedValueThatDoesNotConvertTakesItsDefault();
+    void oneWarningNamesEveryProblem();
+    void unreadableSettingsFileStartsWithDefaults_data();
+    void unreadableSettingsFileStartsWithDefaults();
+    void okAfterProblemsKeepsTheFileBesideItself();
+    void cleanSettingsGiveNoWarning();
     void settingsAreLoadedOnce();
     void optionsFromTheSplashReachTheBoard();
     void cancelledOptionsLeaveTheSplashWaiting();
@@ -66,11 +77,20 @@ private slots:
     void everyWindowCarriesTheProgramIcon();
 };
 
+// A warning a test left open must not be taken for the next test's.
+void TestProgram::cleanup()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(SettingsWarning::ObjectName))
+            delete window;
+    }
+}
+
 void TestProgram::startsWithTheSplash()
 {
     ProgramFixture fixture;
     Program &program = fixture.create();
-    QVERIFY(!program.start());
+    program.start();
     QVERIFY(program.splash());
     QVERIFY(program.splash()->isVisible());
     QVERIFY(!program.board());
@@ -78,7 +98,7 @@ void TestProgram::startsWithTheSplash()
     QCOMPARE(fixture.settings.BuzzerFile, QCoreApplication::applicationDirPath() + u"/buzzer.wav"_s);
 }
 
-void TestProgram::storedValueThatDoesNotConvertStopsTheStart_data()
+void TestProgram::storedValueThatDoesNotConvertTakesItsDefault_data()
 {
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("section");
@@ -94,7 +114,9 @@ void TestProgram::storedValueThatDoesNotConvertStopsTheStart_data()
                                << u"TeamSize"_s << u"big"_s;
 }
 
-void TestProgram::storedValueThatDoesNotConvertStopsTheStart()
+// Departure from Part 3.1, which stops the start at a value that does not convert: the program starts
+// with that value's default, the other values as stored, and says so once the splash is up.
+void TestProgram::storedValueThatDoesNotConvertTakesItsDefault()
 {
     QFETCH(QByteArray, contents);
     QFETCH(QString, section);
@@ -102,41 +124,151 @@ void TestProgram::storedValueThatDoesNotConvertStopsTheStart()
     QFETCH(QString, value);
     ProgramFixture fixture;
     fixture.writeSettings(contents);
-    Program &program = fixture.create();
-    const auto error = program.start();
-    QVERIFY(error);
-    QCOMPARE(error->fileName, fixture.settingsFile());
-    QCOMPARE(error->section, section);
-    QCOMPARE(error->key, key);
-    QCOMPARE(error->storedText, value);
-    QVERIFY(!program.splash());
-    QVERIFY(!program.board());
-    QVERIFY(!anyWindowVisible());
-    // Nothing is repaired or overwritten, and the record is left as it was.
+    fixture.start();
+    Program &program = *fixture.program;
+    QVERIFY(program.splash() && program.splash()->isVisible());
+    const SettingsLoadReport &report = program.splash()->loadReport();
+    QCOMPARE(report.fileName, fixture.settingsFile());
+    QCOMPARE(report.problems.size(), 1);
+    QCOMPARE(report.problems[0].section, section);
+    QCOMPARE(report.problems[0].key, key);
+    QCOMPARE(report.problems[0].storedText, value);
+    // Defaults where the file said nothing usable, the file's values elsewhere.
+    QCOMPARE(fixture.settings.TimeColor, 33023);
+    QCOMPARE(fixture.settings.BuzzerKey, qint16(66));
+    QCOMPARE(fixture.settings.ClearKey, qint16(46));
+    QCOMPARE(fixture.settings.TeamSize, Currency::fromInteger(24));
+    QCOMPARE(fixture.settings.HomeText, contents.contains("Eagles") ? u"Eagles"_s : u"Home"_s);
+    // The board opens on them, and nothing is repaired or overwritten.
+    fixture.clickSplash();
+    QVERIFY(program.board() && program.board()->isVisible());
     QCOMPARE(fileContents(fixture.settingsFile()), contents);
-    QCOMPARE(fixture.settings.TimeColor, 0);
-    QVERIFY(fixture.settings.HomeText.isEmpty());
+    QVERIFY(QDir(fixture.folder()).entryList({u"Vantaro.ini.bak*"_s}).isEmpty());
 }
 
-void TestProgram::loadErrorIsShownWithItsRemedy()
+namespace {
+
+QMessageBox *settingsWarning()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(SettingsWarning::ObjectName) && window->isVisible())
+            return qobject_cast<QMessageBox *>(window);
+    }
+    return nullptr;
+}
+
+int settingsWarnings()
+{
+    int count = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        count += window->objectName() == QLatin1String(SettingsWarning::ObjectName) && window->isVisible() ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+void TestProgram::oneWarningNamesEveryProblem()
 {
     ProgramFixture fixture;
-    fixture.writeSettings("[KeySettings]\nBuzzerKey=abc\n");
-    const auto error = fixture.create().start();
-    QVERIFY(error);
-    QString shown;
-    QTimer::singleShot(0, [&shown] {
-        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-        auto *box = static_cast<QMessageBox *>(QApplication::activeModalWidget());
-        shown = box->text() + u'\n' + box->informativeText();
-        QCOMPARE(box->icon(), QMessageBox::Critical);
-        box->accept();
-    });
-    Program::reportLoadError(*error);
-    QVERIFY(shown.contains(error->message()));
+    fixture.writeSettings("[ColorSettings]\nTimeColor=abc\nScoreColor 255\n[KeySettings]\nBuzzerKey=\n"
+                          "ClearKey=46\n");
+    fixture.start();
+    QTRY_VERIFY(settingsWarning());
+    QMessageBox *box = settingsWarning();
+    QCOMPARE(settingsWarnings(), 1);
+    QCOMPARE(box->icon(), QMessageBox::Warning);
+    // Not modal: the operator can go on to the board with the warning still open.
+    QCOMPARE(box->windowModality(), Qt::NonModal);
+    const QString shown = box->text() + u'\n' + box->informativeText();
+    const SettingsLoadReport &report = fixture.program->splash()->loadReport();
+    QVERIFY(shown.contains(report.message()));
     for (const QString &part :
-         {fixture.settingsFile(), u"[KeySettings]"_s, u"BuzzerKey"_s, u"\"abc\""_s, u"delete the file"_s})
-        QVERIFY2(shown.contains(part), qPrintable(part));
+         {fixture.settingsFile(), u"[ColorSettings] TimeColor"_s, u"\"abc\""_s, u"\"33023\" is used instead"_s,
+          u"Line 3"_s, u"\"ScoreColor 255\""_s, u"it is skipped"_s, u"[KeySettings] BuzzerKey"_s,
+          u"\"66\" is used instead"_s, report.backupFileName, u"OK in the options dialog"_s})
+        QVERIFY2(shown.contains(part), qPrintable(part + u" in:\n"_s + shown));
+    QCOMPARE(fixture.settings.ClearKey, qint16(46));
+    fixture.clickSplash();
+    QVERIFY(fixture.program->board());
+    QCOMPARE(settingsWarnings(), 1);
+    box->close();
+    QTRY_COMPARE(settingsWarnings(), 0);
+}
+
+void TestProgram::unreadableSettingsFileStartsWithDefaults_data()
+{
+    QTest::addColumn<QString>("shape");
+    QTest::newRow("a folder in its place") << u"folder"_s;
+    QTest::newRow("a named pipe in its place") << u"fifo"_s;
+    QTest::newRow("over 16 MB") << u"huge"_s;
+}
+
+// A settings file that cannot be read at all: defaults, one warning, the file left alone (and never
+// opened, for a named pipe, which would keep the start waiting for a writer).
+void TestProgram::unreadableSettingsFileStartsWithDefaults()
+{
+    QFETCH(QString, shape);
+    ProgramFixture fixture;
+    if (shape == u"folder"_s) {
+        QVERIFY(QDir().mkdir(fixture.settingsFile()));
+    } else if (shape == u"fifo"_s) {
+        QCOMPARE(::mkfifo(QFile::encodeName(fixture.settingsFile()).constData(), 0600), 0);
+    } else {
+        QFile file(fixture.settingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(17 * 1024 * 1024));
+    }
+    QElapsedTimer started;
+    started.start();
+    fixture.start();
+    QVERIFY2(started.elapsed() < 3000, qPrintable(QString::number(started.elapsed())));
+    QVERIFY(fixture.program->splash()->isVisible());
+    QVERIFY(!fixture.program->splash()->loadReport().fileProblem.isEmpty());
+    QCOMPARE(fixture.settings.TimeColor, 33023);
+    QTRY_VERIFY(settingsWarning());
+    const QString shown = settingsWarning()->informativeText();
+    QVERIFY2(shown.contains(fixture.settingsFile()) && shown.contains(u"default settings"_s), qPrintable(shown));
+    settingsWarning()->close();
+    const QFileInfo after(fixture.settingsFile());
+    QCOMPARE(after.isDir(), shape == u"folder"_s);
+    QCOMPARE(after.isFile(), shape == u"huge"_s);
+}
+
+// The file is not rewritten at start; OK in the options dialog replaces it, keeping the file as it was
+// beside it under the name the warning gave.
+void TestProgram::okAfterProblemsKeepsTheFileBesideItself()
+{
+    ProgramFixture fixture;
+    fixture.realOptionsDialog = true;
+    const QByteArray contents = "[ColorSettings]\nTimeColor=abc\n; the operator's note\nnot a setting\n";
+    fixture.writeSettings(contents);
+    fixture.start();
+    const QString backup = fixture.program->splash()->loadReport().backupFileName;
+    QVERIFY(backup.startsWith(fixture.settingsFile() + u".bak-"_s));
+    QTRY_VERIFY(settingsWarning());
+    settingsWarning()->close();
+    QCOMPARE(fileContents(fixture.settingsFile()), contents);
+    QVERIFY(!QFileInfo::exists(backup));
+
+    QTimer::singleShot(0, [] {
+        QTRY_VERIFY(qobject_cast<frmOptions *>(QApplication::activeModalWidget()));
+        QTest::mouseClick(QApplication::activeModalWidget()->findChild<QWidget *>(u"cmdOk"_s), Qt::LeftButton);
+    });
+    QTest::mouseClick(fixture.program->splash()->findChild<QWidget *>(u"cmdOptions"_s), Qt::LeftButton);
+    QCOMPARE(fileContents(backup), contents);
+    const QByteArray saved = fileContents(fixture.settingsFile());
+    QVERIFY(saved.contains("TimeColor=33023"));
+    QVERIFY(!saved.contains("not a setting"));
+}
+
+void TestProgram::cleanSettingsGiveNoWarning()
+{
+    ProgramFixture fixture;
+    fixture.writeSettings("[TextSettings]\nHomeText=Eagles\n");
+    fixture.start();
+    QTest::qWait(50);
+    QCOMPARE(settingsWarnings(), 0);
+    QVERIFY(!fixture.program->splash()->loadReport().hasProblems());
 }
 
 void TestProgram::settingsAreLoadedOnce()
@@ -200,6 +332,7 @@ void TestProgram::boardSharesTheHelpViewerAndTheOptionsHook()
     fixture.start();
     QTest::mouseClick(fixture.program->splash()->findChild<QWidget *>(u"cmdHelp"_s), Qt::LeftButton);
     frmHelp *viewer = fixture.program->help().viewer();
+    QTRY_VERIFY(!viewer->isLoading());
     fixture.writeHelp("{\\rtf1 changed since}");
     fixture.clickSplash();
     frmScoreboard *board = fixture.program->board();
@@ -208,6 +341,7 @@ void TestProgram::boardSharesTheHelpViewerAndTheOptionsHook()
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     QCOMPARE(fixture.program->help().viewer(), viewer);
+    QTRY_VERIFY(!viewer->isLoading());
     QCOMPARE(viewer->rtbHelp()->text(), u"as loaded"_s);
 
     board->activateWindow();

@@ -51,6 +51,8 @@ private slots:
     void setFieldsHandTheirFocusToTheirBox();
     void opensMaximizedAndRestoresCentred();
     void creditLineIsAnExampleAddress();
+    void optionsOnASqueezedBoardKeepTheBaseline_data();
+    void optionsOnASqueezedBoardKeepTheBaseline();
 };
 
 void TestBoardLayout::buildsWithoutErrors()
@@ -350,6 +352,45 @@ void TestBoardLayout::creditLineIsAnExampleAddress()
     fixture.open();
     const QString address = fixture.find<Label>(u"lblCreatedBy"_s)->caption();
     QVERIFY2(address.endsWith(u".example.com"_s) || address.endsWith(u".example"_s), qPrintable(address));
+}
+
+// Issue 11: options closed while the board was dragged down to a few pixels, or minimized, do not take
+// that squeezed layout as the baseline; maximized again, the board is in its proportions.
+void TestBoardLayout::optionsOnASqueezedBoardKeepTheBaseline_data()
+{
+    QTest::addColumn<QSize>("size"); // empty: minimized
+    QTest::newRow("20 x 10 pixels") << QSize(20, 10);
+    QTest::newRow("below the design size") << QSize(600, 300);
+    QTest::newRow("minimized") << QSize();
+}
+
+void TestBoardLayout::optionsOnASqueezedBoardKeepTheBaseline()
+{
+    QFETCH(QSize, size);
+    BoardFixture fixture;
+    frmScoreboard &board = fixture.open();
+    board.setShowOptions([] {});
+    const QStringList names {u"nledHomeScore"_s, u"tledGame"_s, u"picBoardContainer"_s, u"lblTitle"_s};
+    QList<QRect> maximized;
+    for (const QString &name : names)
+        maximized << fixture.find(name)->geometry();
+    const QSize full = board.size();
+
+    board.showNormal();
+    if (size.isEmpty()) {
+        board.showMinimized();
+        QTRY_VERIFY(board.isMinimized());
+    } else {
+        board.resize(size);
+        QTRY_COMPARE(board.size(), size);
+    }
+    QTest::keyClick(board.focusWidget() ? board.focusWidget() : &board, Qt::Key_F2);
+
+    board.showMaximized();
+    QTRY_COMPARE(board.size(), full);
+    QCoreApplication::processEvents();
+    for (qsizetype i = 0; i < names.size(); ++i)
+        QCOMPARE(fixture.find(names[i])->geometry(), maximized[i]);
 }
 
 QTEST_MAIN(TestBoardLayout)

@@ -99,6 +99,8 @@ private slots:
     void recordingTwiceGivesTheSameTable();
     void recordingReplacesTheTableWhole();
     void minimizedWindowIsLeftAlone();
+    void squeezedWindowKeepsThePreviousRecord_data();
+    void squeezedWindowKeepsThePreviousRecord();
     void noRatioLeavesLayoutUntouched_data();
     void noRatioLeavesLayoutUntouched();
     void unrecordableValuesAreLeftAlone_data();
@@ -389,6 +391,43 @@ void TestLayoutEngine::minimizedWindowIsLeftAlone()
     window.width = 19200;
     engine.RescaleLayout(window);
     QCOMPARE(window.value(0, "Left"), 200.0);
+}
+
+void TestLayoutEngine::squeezedWindowKeepsThePreviousRecord_data()
+{
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<bool>("minimized");
+    QTest::addColumn<bool>("recorded");
+    QTest::newRow("20 x 10 pixels") << 300.0 << 150.0 << false << false;
+    QTest::newRow("narrower than the design") << 9000.0 << 7200.0 << false << false;
+    QTest::newRow("lower than the design") << 19200.0 << 7000.0 << false << false;
+    QTest::newRow("minimized at a large size") << 19200.0 << 10800.0 << true << false;
+    QTest::newRow("the design size") << 9600.0 << 7200.0 << false << true;
+    QTest::newRow("larger") << 19200.0 << 10800.0 << false << true;
+}
+
+// Issue 11: the baseline is never taken from a minimized window or one smaller than the design size.
+void TestLayoutEngine::squeezedWindowKeepsThePreviousRecord()
+{
+    QFETCH(double, width);
+    QFETCH(double, height);
+    QFETCH(bool, minimized);
+    QFETCH(bool, recorded);
+    FakeLayoutWindow window;
+    window.add(u"Label"_s, allProperties());
+    LayoutEngine engine;
+    engine.setSmallestRecordedSize(9600, 7200);
+    engine.RecordLayout(window);
+    const LayoutTable before = engine.table();
+    QCOMPARE(before.recordedWidth, 9600);
+
+    window.width = width;
+    window.height = height;
+    window.minimized = minimized;
+    engine.RecordLayout(window);
+    QCOMPARE(engine.table().recordedWidth, recorded ? qint32(width) : 9600);
+    QCOMPARE(engine.table().recordedHeight, recorded ? qint32(height) : 7200);
 }
 
 void TestLayoutEngine::noRatioLeavesLayoutUntouched_data()

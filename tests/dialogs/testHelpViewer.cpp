@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -103,6 +106,9 @@ private slots:
     void secondShowBringsTheSameViewerWithoutReloading();
     void reopeningAfterCloseReloads();
     void opensCentredOnItsOwner();
+    void longDocumentLoadsInLinearTimeOffTheGuiThread();
+    void helpThatIsNoFileShowsTheNotice_data();
+    void helpThatIsNoFileShowsTheNotice();
     void cleanup();
 };
 
@@ -130,6 +136,7 @@ void TestHelpViewer::showsTheNoticeWithoutTheFile()
         QVERIFY(QFile::copy(QStringLiteral(VANTARO_ASSETS_DIR "/vantarohelpfile.rtf"),
                             folder.path() + u"/VantaroHelpFile.rtf"_s));
     frmHelp viewer(folder.path());
+    QTRY_VERIFY(!viewer.isLoading());
     QCOMPARE(viewer.rtbHelp()->text(),
              u"Help file has been moved from its normal location.  Please reinstall the program."_s);
 }
@@ -139,6 +146,7 @@ void TestHelpViewer::showsTheHelpDocument()
     ProgramFolder folder;
     folder.installRealHelp();
     frmHelp viewer(folder.path());
+    QTRY_VERIFY(!viewer.isLoading());
     const QString text = viewer.rtbHelp()->text();
     QVERIFY(text.startsWith(u"Vantaro Help\n"_s));
     // Nothing of the RTF syntax is left over, and every part of the guide is there.
@@ -163,6 +171,7 @@ void TestHelpViewer::keysScrollTheDocumentButTypeNothing()
     ProgramFolder folder;
     folder.installRealHelp();
     frmHelp viewer(folder.path());
+    QTRY_VERIFY(!viewer.isLoading());
     showAndSettle(viewer);
     RichTextBox *box = viewer.rtbHelp();
     const QString text = box->text();
@@ -180,6 +189,7 @@ void TestHelpViewer::showsAFileThatIsNotRtfAsText()
     ProgramFolder folder;
     folder.writeHelp("Plain words\nsecond line");
     frmHelp viewer(folder.path());
+    QTRY_VERIFY(!viewer.isLoading());
     QCOMPARE(viewer.rtbHelp()->text(), u"Plain words\nsecond line"_s);
 }
 
@@ -187,6 +197,7 @@ void TestHelpViewer::isAPlainWhiteSizableWindow()
 {
     ProgramFolder folder;
     frmHelp viewer(folder.path());
+    QTRY_VERIFY(!viewer.isLoading());
     QCOMPARE(viewer.windowTitle(), u"Vantaro Help"_s);
     QVERIFY(viewer.isWindow());
     QVERIFY(!(viewer.windowFlags() & Qt::MSWindowsFixedSizeDialogHint));
@@ -217,6 +228,7 @@ void TestHelpViewer::resizeFitsTheBox()
     ProgramFolder folder;
     folder.installRealHelp();
     frmHelp viewer(folder.path());
+    QTRY_VERIFY(!viewer.isLoading());
     showAndSettle(viewer);
     verifyBoxFitted(viewer);
     resizeOuterTo(viewer, outer);
@@ -237,6 +249,7 @@ void TestHelpViewer::resizeBelowTheMinimumSnapsBack()
     QFETCH(QSize, outer);
     ProgramFolder folder;
     frmHelp viewer(folder.path());
+    QTRY_VERIFY(!viewer.isLoading());
     showAndSettle(viewer);
     resizeOuterTo(viewer, outer);
     QTRY_VERIFY(viewer.outerSizeTwips().width() >= 2700 && viewer.outerSizeTwips().height() >= 1700);
@@ -251,6 +264,7 @@ void TestHelpViewer::minimizingAndRestoringKeepsTheBoxFitted()
 {
     ProgramFolder folder;
     frmHelp viewer(folder.path());
+    QTRY_VERIFY(!viewer.isLoading());
     showAndSettle(viewer);
     resizeOuterTo(viewer, QSize(500, 400));
     const QRect fitted = viewer.rtbHelp()->geometry();
@@ -294,6 +308,7 @@ void TestHelpViewer::secondShowBringsTheSameViewerWithoutReloading()
     HelpLauncher help(folder.path());
     frmHelp *first = help.show(nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(first));
+    QTRY_VERIFY(!first->isLoading());
     QCOMPARE(first->rtbHelp()->text(), u"first text"_s);
 
     folder.writeHelp("{\\rtf1 changed text}");
@@ -312,6 +327,7 @@ void TestHelpViewer::reopeningAfterCloseReloads()
     folder.installRealHelp();
     HelpLauncher help(folder.path());
     QPointer<frmHelp> first = help.show(nullptr);
+    QTRY_VERIFY(!first->isLoading());
     QVERIFY(first->rtbHelp()->text().startsWith(u"Vantaro Help"_s));
 
     // The operator deletes the file, closes the viewer and opens it again.
@@ -320,6 +336,7 @@ void TestHelpViewer::reopeningAfterCloseReloads()
     QTRY_VERIFY(first.isNull());
     QCOMPARE(help.viewer(), nullptr);
     frmHelp *second = help.show(nullptr);
+    QTRY_VERIFY(!second->isLoading());
     QCOMPARE(second->rtbHelp()->text(), frmHelp::missingFileText());
     QCOMPARE(topLevelViewers(), 1);
 }
@@ -339,6 +356,66 @@ void TestHelpViewer::opensCentredOnItsOwner()
     const QSize frame = viewer->frameGeometry().size() - viewer->size();
     QVERIFY2(qAbs(offset.x()) <= frame.width() && qAbs(offset.y()) <= frame.height(),
              qPrintable(u"offset %1, %2"_s.arg(offset.x()).arg(offset.y())));
+}
+
+namespace {
+
+QByteArray paragraphs(int count)
+{
+    QByteArray document = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\pard\\sa120 ";
+    for (int i = 0; i < count; ++i)
+        document += "{\\b Rule " + QByteArray::number(i) + ".} A paragraph of the help document.\\par\n";
+    return document + '}';
+}
+
+} // namespace
+
+// Issue 11: the help document is built off-screen, off the GUI thread, in time linear in its length
+// (it grew with the square of the paragraph count: 20,000 paragraphs took 8 s, all on the GUI thread).
+void TestHelpViewer::longDocumentLoadsInLinearTimeOffTheGuiThread()
+{
+    QList<qint64> times;
+    for (const int count : {20000, 80000}) {
+        ProgramFolder folder;
+        folder.writeHelp(paragraphs(count));
+        int ticks = 0;
+        QTimer gui;
+        connect(&gui, &QTimer::timeout, [&ticks] { ++ticks; });
+        gui.start(10);
+        QElapsedTimer timer;
+        timer.start();
+        frmHelp viewer(folder.path());
+        QVERIFY2(timer.elapsed() < 500, qPrintable(u"the viewer took %1 ms to open"_s.arg(timer.elapsed())));
+        QTRY_VERIFY_WITH_TIMEOUT(!viewer.isLoading(), 120000);
+        times << timer.elapsed();
+        QCOMPARE(viewer.rtbHelp()->document()->blockCount(), count + 1);
+        QVERIFY(viewer.rtbHelp()->text().startsWith(u"Rule 0. A paragraph"_s));
+        // The GUI thread went on meanwhile.
+        QVERIFY2(ticks >= times.last() / 10 / 4, qPrintable(u"%1 ticks in %2 ms"_s.arg(ticks).arg(times.last())));
+    }
+    // Four times the paragraphs, about four times the time; the square would be sixteen.
+    QVERIFY2(times[1] < times[0] * 8 + 200, qPrintable(u"%1 ms, then %2 ms"_s.arg(times[0]).arg(times[1])));
+}
+
+void TestHelpViewer::helpThatIsNoFileShowsTheNotice_data()
+{
+    QTest::addColumn<QString>("shape");
+    QTest::newRow("a named pipe") << u"fifo"_s;
+    QTest::newRow("a link to a named pipe") << u"link"_s;
+}
+
+// A named pipe in the help file's place would keep an open waiting for a writer for ever.
+void TestHelpViewer::helpThatIsNoFileShowsTheNotice()
+{
+    QFETCH(QString, shape);
+    ProgramFolder folder;
+    const QString pipe = shape == u"fifo"_s ? folder.helpFile() : folder.path() + u"/pipe"_s;
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    if (shape == u"link"_s)
+        QVERIFY(QFile::link(pipe, folder.helpFile()));
+    frmHelp viewer(folder.path());
+    QTRY_VERIFY(!viewer.isLoading());
+    QCOMPARE(viewer.rtbHelp()->text(), frmHelp::missingFileText());
 }
 
 QTEST_MAIN(TestHelpViewer)

@@ -1,3 +1,4 @@
+#include "core/FileAccess.h"
 #include "dialogs/CommonDialog.h"
 #include "dialogs/QtCommonDialog.h"
 #include "support/OptionsFixture.h"
@@ -11,11 +12,17 @@
 #include "widgets/TabControl.h"
 #include "widgets/TextBox.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QImage>
+#include <QImageReader>
+#include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
+#include <QThread>
 
 using namespace Qt::StringLiterals;
 
@@ -26,7 +33,7 @@ const QString Keys = u"KeySettings"_s;
 const QString Texts = u"TextSettings"_s;
 const QString Pics = u"PicSettings"_s;
 constexpr int White = 0xFFFFFF;
-const QString PictureFilter = u"Pictures (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg"_s;
+const QString PictureFilter = u"Pictures (*.bmp;*.gif;*.jpg;*.jpeg;*.png)|*.bmp;*.gif;*.jpg;*.jpeg;*.png"_s;
 
 // The board's team-name box, in twips.
 bool namesFitAt(OptionsFixture &fixture, double size)
@@ -99,6 +106,13 @@ private slots:
     void pictureChangeThenCancelledChange();
     void clearPicture();
     void unreadablePictureIsRefused();
+    void largePictureIsPreviewedAndStored_data();
+    void largePictureIsPreviewedAndStored();
+    void pictureThatCannotBeShownIsRefused();
+    void previewsAreDrawnSmoothly();
+    void okWaitsForAPictureBeingChecked();
+    void clearDropsAChoiceBeingChecked();
+    void cancelWithdrawsAWaitingOk();
     void colorButtonsReachTheirSettings_data();
     void colorButtonsReachTheirSettings();
     void cancelledColorPickerKeepsTheSwatch();
@@ -404,6 +418,165 @@ void TestOptionsDialog::unreadablePictureIsRefused()
     QCOMPARE(fixture.stored(Pics, u"HomePic"_s), QString());
 }
 
+void TestOptionsDialog::largePictureIsPreviewedAndStored_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("4032 x 3024 JPEG from a phone") << u"phone.jpg"_s << QSize(4032, 3024);
+    QTest::newRow("12000 x 9000 PNG") << u"huge.png"_s << QSize(12000, 9000);
+}
+
+// Issue 12: a photo of any size Qt can decode is previewed, stored on OK, and needs no warning.
+void TestOptionsDialog::largePictureIsPreviewedAndStored()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    OptionsFixture fixture;
+    QImage drawn(size, QImage::Format_RGB32);
+    drawn.fill(Qt::darkBlue);
+    {
+        QPainter painter(&drawn);
+        painter.setBrush(Qt::yellow);
+        painter.drawEllipse(
+            QRect(QPoint(), size).adjusted(size.width() / 8, size.height() / 8, -size.width() / 8, -size.height() / 8));
+    }
+    const QString path = fixture.folder() + u'/' + name;
+    QVERIFY(drawn.save(path, name.endsWith(u".png"_s) ? "PNG" : "JPEG", 80));
+    fixture.open();
+    fixture.pickers->fileAnswers = {path};
+    fixture.click(u"cmdChangeHomePic"_s);
+    QCOMPARE(fixture.prompts.warnings, QStringList());
+    auto *home = fixture.find<Image>(u"imgHomePicPreview"_s);
+    QVERIFY(!home->picture().isNull());
+    QCOMPARE(home->widthTwips(), 1215);
+    const QImage preview = home->grab().toImage();
+    const QColor middle = preview.pixelColor(preview.rect().center());
+    QVERIFY2(middle.red() > 200 && middle.green() > 200 && middle.blue() < 80, qPrintable(middle.name()));
+    QVERIFY(QDir(QStringLiteral(VANTARO_BUILD_DIR)).mkpath(u"screenshots"_s));
+    fixture.dialog->grab().save(QStringLiteral(VANTARO_BUILD_DIR "/screenshots/options-pictures-")
+                                + name.section(u'.', 0, 0) + u".png"_s);
+    fixture.click(u"cmdOk"_s);
+    QCOMPARE(fixture.stored(Pics, u"HomePic"_s), path);
+}
+
+// Issue 12: a file Qt recognises as a picture but cannot decode (here one that declares 60000 x 60000
+// pixels) gets the warning of an unreadable file, and its path is not stored.
+void TestOptionsDialog::pictureThatCannotBeShownIsRefused()
+{
+    OptionsFixture fixture;
+    const QString before = writePicture(fixture.folder() + u"/before.jpg"_s, QSize(80, 40));
+    fixture.settings.VisitorPic = before;
+    QByteArray giant = QByteArray::fromHex("424d000000000000000036000000");
+    giant += QByteArray::fromHex("2800000060ea000060ea0000010020000000000000000000000000000000000000000000000000");
+    giant += QByteArray(4096, '\x7f');
+    const QString path = writeFile(fixture.folder() + u"/giant.bmp"_s, giant);
+    QVERIFY(QImageReader(path).canRead());
+    fixture.open();
+    auto *visitor = fixture.find<Image>(u"imgVisitorPicPreview"_s);
+    const qint64 shown = visitor->picture().cacheKey();
+    QVERIFY(!visitor->picture().isNull());
+    fixture.pickers->fileAnswers = {path};
+    fixture.click(u"cmdChangeVisitorPic"_s);
+    QCOMPARE(fixture.prompts.warnings.size(), 1);
+    QVERIFY(fixture.prompts.warnings.first().endsWith(
+        u"\"%1\" cannot be read as a picture. The picture stays as it was."_s.arg(path)));
+    QCOMPARE(visitor->picture().cacheKey(), shown);
+    fixture.click(u"cmdOk"_s);
+    QCOMPARE(fixture.stored(Pics, u"VisitorPic"_s), before);
+}
+
+// Issue 12: the previews are drawn smoothly. Fine vertical stripes, one pixel black and one white,
+// averaged down to the preview's size are an even grey; sampled without smoothing they come out in
+// bands of black and white.
+void TestOptionsDialog::previewsAreDrawnSmoothly()
+{
+    OptionsFixture fixture;
+    QImage stripes(400, 400, QImage::Format_RGB32);
+    for (int y = 0; y < stripes.height(); ++y) {
+        for (int x = 0; x < stripes.width(); ++x)
+            stripes.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    }
+    const QString path = fixture.folder() + u"/stripes.png"_s;
+    QVERIFY(stripes.save(path, "PNG"));
+    fixture.settings.BoardPic = path;
+    fixture.open();
+    fixture.showPageOf(fixture.find(u"imgBoardPicPreview"_s));
+    const QImage preview = fixture.find(u"imgBoardPicPreview"_s)->grab().toImage();
+    QVERIFY(preview.width() > 20 && preview.width() < 200);
+    int outside = 0;
+    for (int y = 2; y < preview.height() - 2; ++y) {
+        for (int x = 2; x < preview.width() - 2; ++x) {
+            const int grey = qGray(preview.pixel(x, y));
+            outside += (grey < 90 || grey > 165) ? 1 : 0;
+        }
+    }
+    QVERIFY2(outside == 0, qPrintable(u"%1 pixels far from grey"_s.arg(outside)));
+}
+
+// A chosen picture is decoded off the GUI thread; OK pressed meanwhile takes effect once it is done.
+void TestOptionsDialog::okWaitsForAPictureBeingChecked()
+{
+    OptionsFixture fixture;
+    const QString slow = writePicture(fixture.folder() + u"/slow-drive.jpg"_s, QSize(80, 40));
+    fixture.open();
+    FileAccess::setFileSystemDelayForTesting([](const QString &path) {
+        if (path.contains(u"slow-drive"_s))
+            QThread::msleep(400);
+    });
+    const auto restore = qScopeGuard([] { FileAccess::setFileSystemDelayForTesting(nullptr); });
+    fixture.pickers->fileAnswers = {slow};
+    fixture.showPageOf(fixture.find(u"cmdChangeHomePic"_s));
+    QTest::mouseClick(fixture.find<QAbstractButton>(u"cmdChangeHomePic"_s), Qt::LeftButton);
+    QTest::mouseClick(fixture.find<QAbstractButton>(u"cmdOk"_s), Qt::LeftButton);
+    QVERIFY(fixture.dialog->isVisible());
+    QTRY_COMPARE(fixture.dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(fixture.stored(Pics, u"HomePic"_s), slow);
+    QCOMPARE(fixture.settings.HomePic, slow);
+}
+
+void TestOptionsDialog::cancelWithdrawsAWaitingOk()
+{
+    OptionsFixture fixture;
+    const QString slow = writePicture(fixture.folder() + u"/slow-drive.jpg"_s, QSize(80, 40));
+    fixture.open();
+    FileAccess::setFileSystemDelayForTesting([](const QString &path) {
+        if (path.contains(u"slow-drive"_s))
+            QThread::msleep(300);
+    });
+    const auto restore = qScopeGuard([] { FileAccess::setFileSystemDelayForTesting(nullptr); });
+    fixture.type(u"txtTitleText"_s, u"City Cup"_s);
+    fixture.pickers->fileAnswers = {slow};
+    fixture.showPageOf(fixture.find(u"cmdChangeHomePic"_s));
+    QTest::mouseClick(fixture.find<QAbstractButton>(u"cmdChangeHomePic"_s), Qt::LeftButton);
+    QTest::mouseClick(fixture.find<QAbstractButton>(u"cmdOk"_s), Qt::LeftButton);
+    QTest::mouseClick(fixture.find<QAbstractButton>(u"cmdCancel"_s), Qt::LeftButton);
+    QCOMPARE(fixture.dialog->result(), int(QDialog::Rejected));
+    QVERIFY(settleBackgroundWork());
+    QCOMPARE(fixture.dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(fixture.stored(Pics, u"HomePic"_s), std::nullopt);
+    QVERIFY(fixture.settings.TitleText != u"City Cup"_s);
+}
+
+void TestOptionsDialog::clearDropsAChoiceBeingChecked()
+{
+    OptionsFixture fixture;
+    const QString slow = writePicture(fixture.folder() + u"/slow-drive.jpg"_s, QSize(80, 40));
+    fixture.open();
+    FileAccess::setFileSystemDelayForTesting([](const QString &path) {
+        if (path.contains(u"slow-drive"_s))
+            QThread::msleep(300);
+    });
+    const auto restore = qScopeGuard([] { FileAccess::setFileSystemDelayForTesting(nullptr); });
+    fixture.pickers->fileAnswers = {slow};
+    fixture.showPageOf(fixture.find(u"cmdChangeBoardPic"_s));
+    QTest::mouseClick(fixture.find<QAbstractButton>(u"cmdChangeBoardPic"_s), Qt::LeftButton);
+    fixture.click(u"cmdClearBoardPic"_s);
+    QVERIFY(settleBackgroundWork());
+    QVERIFY(fixture.find<Image>(u"imgBoardPicPreview"_s)->picture().isNull());
+    fixture.click(u"cmdOk"_s);
+    QCOMPARE(fixture.stored(Pics, u"BoardPic"_s), QString());
+}
+
 void TestOptionsDialog::colorButtonsReachTheirSettings_data()
 {
     QTest::addColumn<QString>("button");
@@ -681,7 +854,7 @@ void TestOptionsDialog::okSavesEveryValue()
     QCOMPARE(fixture.stored(Keys, u"IsKeyCode"_s), u"Yes"_s);
 
     Settings reloaded;
-    QVERIFY(!LoadSettings(SettingsStore(fixture.storePath), reloaded));
+    QVERIFY(!LoadSettings(SettingsStore(fixture.storePath), reloaded).hasProblems());
     QCOMPARE(reloaded.TitleText, u"City Cup; \"final\" = 1"_s);
     QCOMPARE(reloaded.SetColor, 0x00AA00);
     QCOMPARE(reloaded.NumLockForce, 2);
@@ -893,8 +1066,11 @@ void TestOptionsDialog::qtFileFilter_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("qt");
-    QTest::newRow("sounds") << u"Sounds *.wav|*.wav"_s << u"Sounds *.wav (*.wav)"_s;
-    QTest::newRow("pictures") << PictureFilter << u"Pictures (*.bmp;*.gif;*.jpg) (*.bmp *.gif *.jpg)"_s;
+    // Issue 12: the patterns once, not the description's list and then Qt's.
+    QTest::newRow("sounds") << u"Sounds *.wav|*.wav"_s << u"Sounds (*.wav)"_s;
+    QTest::newRow("pictures") << PictureFilter << u"Pictures (*.bmp *.gif *.jpg *.jpeg *.png)"_s;
+    QTest::newRow("the Part's picture wording")
+        << u"Pictures (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg"_s << u"Pictures (*.bmp *.gif *.jpg)"_s;
     QTest::newRow("two pairs") << u"Sounds|*.wav|All|*.*"_s << u"Sounds (*.wav);;All (*.*)"_s;
     QTest::newRow("description only") << u"Sounds"_s << QString();
 }
@@ -904,6 +1080,19 @@ void TestOptionsDialog::qtFileFilter()
     QFETCH(QString, filter);
     QFETCH(QString, qt);
     QCOMPARE(QtCommonDialog::qtFilter(filter), qt);
+    if (qt.isEmpty())
+        return;
+    // Qt's own dialog shows that text as it is, each pattern once.
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(qt);
+    auto *types = dialog.findChild<QComboBox *>(u"fileTypeCombo"_s);
+    QVERIFY(types);
+    QCOMPARE(types->count(), qt.count(u";;"_s) + 1);
+    const QString shown = types->itemText(0);
+    QCOMPARE(shown, qt.section(u";;"_s, 0, 0));
+    for (const QString &pattern : filter.section(u'|', 1, 1).split(u';'))
+        QCOMPARE(shown.count(pattern + u' ') + shown.count(pattern + u')'), 1);
 }
 
 QTEST_MAIN(TestOptionsDialog)

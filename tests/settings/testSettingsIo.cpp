@@ -9,6 +9,8 @@
 
 #include <limits>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -100,7 +102,7 @@ QStringList fieldsOf(const Settings &s)
             u"ConsoleKey="_s + n(s.ConsoleKey)};
 }
 
-// A record that no load of these tests gives, to see that a failed load leaves it alone.
+// A record that no load of these tests gives, to see that a load replaces it whole.
 Settings sentinel()
 {
     Settings s;
@@ -127,11 +129,15 @@ private slots:
     void loadsStoredValues();
     void teamSizeInWholePoints_data();
     void teamSizeInWholePoints();
-    void loadFailsAtKey_data();
-    void loadFailsAtKey();
-    void loadReportsEarliestBadKey();
+    void valueThatDoesNotConvertTakesItsDefault_data();
+    void valueThatDoesNotConvertTakesItsDefault();
+    void loadReportsEveryBadKeyInReadingOrder();
+    void unreadableLinesAreSkipped_data();
+    void unreadableLinesAreSkipped();
     void loadReportsUnreadableFile_data();
     void loadReportsUnreadableFile();
+    void saveAfterProblemsKeepsThePreviousFile();
+    void cleanLoadKeepsNoBackup();
     void saveWritesEveryKeyOnce();
     void saveWritesPlainNumbers_data();
     void saveWritesPlainNumbers();
@@ -235,8 +241,8 @@ void TestSettingsIo::loadsStoredValues()
     QFETCH(Settings, expected);
     store(stored);
     Settings loaded;
-    const std::optional<SettingsLoadError> error = LoadSettings(SettingsStore(path()), loaded);
-    QVERIFY2(!error, qPrintable(error ? error->message() : QString()));
+    const SettingsLoadReport report = LoadSettings(SettingsStore(path()), loaded);
+    QVERIFY2(!report.hasProblems(), qPrintable(report.message()));
     QCOMPARE(fieldsOf(loaded), fieldsOf(expected));
 }
 
@@ -258,12 +264,12 @@ void TestSettingsIo::teamSizeInWholePoints()
     QFETCH(qint64, points);
     store({{Text, u"TeamSize"_s, stored}});
     Settings loaded;
-    QVERIFY(!LoadSettings(SettingsStore(path()), loaded));
+    QVERIFY(!LoadSettings(SettingsStore(path()), loaded).hasProblems());
     QCOMPARE(loaded.TeamSize.ticks(), ticks);
     QCOMPARE(loaded.TeamSize.roundToInteger(), points);
 }
 
-void TestSettingsIo::loadFailsAtKey_data()
+void TestSettingsIo::valueThatDoesNotConvertTakesItsDefault_data()
 {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -292,27 +298,35 @@ void TestSettingsIo::loadFailsAtKey_data()
     QTest::newRow("LEDType 70000") << Pic << u"LEDType"_s << u"70000"_s;
 }
 
-void TestSettingsIo::loadFailsAtKey()
+// Departure from Part 3.1 (a failed conversion stopped the load): the key takes its default, the load
+// goes on, and the report names the file, section, key, stored text and the default used.
+void TestSettingsIo::valueThatDoesNotConvertTakesItsDefault()
 {
     QFETCH(QString, section);
     QFETCH(QString, key);
     QFETCH(QString, text);
-    store({{section, key, text}});
+    store({{section, key, text}, {Text, u"HomeText"_s, u"Lions"_s}});
     Settings loaded = sentinel();
-    const std::optional<SettingsLoadError> error = LoadSettings(SettingsStore(path()), loaded);
+    const SettingsLoadReport report = LoadSettings(SettingsStore(path()), loaded);
 
-    QVERIFY(error);
-    QCOMPARE(error->fileName, path());
-    QCOMPARE(error->section, section);
-    QCOMPARE(error->key, key);
-    QCOMPARE(error->storedText, text);
-    const QString message = error->message();
-    for (const QString &part : {u"\""_s + path() + u'"', u"["_s + section + u']', key, u"\""_s + text + u'"'})
-        QVERIFY2(message.contains(part), qPrintable(message));
-    QCOMPARE(fieldsOf(loaded), fieldsOf(sentinel()));
+    QCOMPARE(report.fileName, path());
+    QVERIFY(report.fileProblem.isEmpty());
+    QCOMPARE(report.problems.size(), 1);
+    const SettingsProblem &problem = report.problems.first();
+    QCOMPARE(problem.section, section);
+    QCOMPARE(problem.key, key);
+    QCOMPARE(problem.storedText, text);
+    QCOMPARE(problem.line, 0);
+    QVERIFY(!problem.usedInstead.isEmpty());
+    const QString message = report.message();
+    for (const QString &part : {u"\""_s + path() + u'"', u"["_s + section + u"] "_s + key, u"\""_s + text + u'"',
+                                u"\""_s + problem.usedInstead + u"\" is used instead"_s, report.backupFileName})
+        QVERIFY2(message.contains(part), qPrintable(part + u" in: "_s + message));
+    // Everything else as stored or by default: the record is the defaults with the one good value.
+    QCOMPARE(fieldsOf(loaded), fieldsOf(defaultsWith([](Settings &s) { s.HomeText = u"Lions"_s; })));
 }
 
-void TestSettingsIo::loadReportsEarliestBadKey()
+void TestSettingsIo::loadReportsEveryBadKeyInReadingOrder()
 {
     const QStringList readOrder
         = {u"TimeColor"_s,         u"LEDBack"_s,       u"ScoreColor"_s,     u"SetColor"_s,     u"FormBack"_s,
@@ -323,48 +337,129 @@ void TestSettingsIo::loadReportsEarliestBadKey()
         const qsizetype index = readOrder.indexOf(key);
         return index < 10 ? Color : index < 18 ? Key : key == u"TeamSize"_s ? Text : Pic;
     };
-    // Every number is bad; each load must stop at the earliest, which is then repaired.
+    // Every number is bad: one load reports them all and gives the defaults throughout.
     SettingsStore store(path());
     for (const QString &key : readOrder)
         QVERIFY(store.SaveSetting(sectionOf(key), key, u"bad"_s));
-    QStringList failures;
     Settings loaded;
-    while (const std::optional<SettingsLoadError> error = LoadSettings(store, loaded)) {
-        QVERIFY(failures.size() < readOrder.size());
-        failures << error->key;
-        QVERIFY(store.SaveSetting(error->section, error->key, u"1"_s));
+    const SettingsLoadReport report = LoadSettings(store, loaded);
+    QStringList reported;
+    for (const SettingsProblem &problem : report.problems)
+        reported << problem.key;
+    QCOMPARE(reported, readOrder);
+    QCOMPARE(fieldsOf(loaded), fieldsOf(defaults()));
+    // The warning lists the first ones and counts the rest.
+    QVERIFY(report.message().contains(u"... and %1 more"_s.arg(readOrder.size() - SettingsLoadReport::ListedProblems)));
+}
+
+void TestSettingsIo::unreadableLinesAreSkipped_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QList<qint64>>("lines");
+    QTest::newRow("garbage line") << QByteArray("[ColorSettings]\nTimeColor 255\nScoreColor=12\n") << QList<qint64> {2};
+    QTest::newRow("key before any section")
+        << QByteArray("ScoreColor=1\n[ColorSettings]\nScoreColor=12\n") << QList<qint64> {1};
+    QTest::newRow("broken section takes its keys along")
+        << QByteArray("[KeySettings\nClearKey=1\n[ColorSettings]\nScoreColor=12\n") << QList<qint64> {1, 2};
+    QTest::newRow("broken escape") << QByteArray("[ColorSettings]\nTimeColor=\\x4\nScoreColor=12\n")
+                                   << QList<qint64> {2};
+    QTest::newRow("not UTF-8") << QByteArray("[ColorSettings]\nTimeColor=\xff\xfe\nScoreColor=12\n")
+                               << QList<qint64> {2};
+}
+
+void TestSettingsIo::unreadableLinesAreSkipped()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QList<qint64>, lines);
+    QFile file(path());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+    file.close();
+    Settings loaded = sentinel();
+    const SettingsStore store(path());
+    const SettingsLoadReport report = LoadSettings(store, loaded);
+    QVERIFY(store.readError().isEmpty());
+    QList<qint64> reported;
+    for (const SettingsProblem &problem : report.problems) {
+        reported << problem.line;
+        QVERIFY(!problem.problem.isEmpty());
+        QVERIFY(report.message().contains(u"Line %1 "_s.arg(problem.line)));
     }
-    QCOMPARE(failures, readOrder);
+    QCOMPARE(reported, lines);
+    // The lines around the bad ones are read.
+    QCOMPARE(loaded.ScoreColor, 12);
+    QCOMPARE(loaded.TimeColor, 33023);
+    QVERIFY(store.keepsPreviousFileOnCommit());
 }
 
 void TestSettingsIo::loadReportsUnreadableFile_data()
 {
-    QTest::addColumn<bool>("asFolder");
-    QTest::addColumn<QByteArray>("contents");
-    QTest::newRow("garbage line") << false << QByteArray("[ColorSettings]\nTimeColor 255\n");
-    QTest::newRow("path is a folder") << true << QByteArray();
+    QTest::addColumn<QString>("shape");
+    QTest::newRow("path is a folder") << u"folder"_s;
+    QTest::newRow("path is a named pipe") << u"fifo"_s;
 }
 
+// A file that cannot be read at all: every field takes its default, the report says why.
 void TestSettingsIo::loadReportsUnreadableFile()
 {
-    QFETCH(bool, asFolder);
-    QFETCH(QByteArray, contents);
-    if (asFolder) {
+    QFETCH(QString, shape);
+    if (shape == u"folder"_s)
         QVERIFY(QDir().mkpath(path()));
-    } else {
+    else
+        QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    Settings loaded = sentinel();
+    const SettingsLoadReport report = LoadSettings(SettingsStore(path()), loaded);
+    QCOMPARE(report.fileName, path());
+    QVERIFY(!report.fileProblem.isEmpty());
+    QVERIFY(report.problems.isEmpty());
+    QVERIFY(report.backupFileName.isEmpty());
+    QVERIFY2(report.message().contains(path()) && report.message().contains(report.fileProblem),
+             qPrintable(report.message()));
+    QCOMPARE(fieldsOf(loaded), fieldsOf(defaults()));
+}
+
+// The first save after a load with problems keeps the file as it was, beside it, before replacing it;
+// later saves of the same run do not make another copy.
+void TestSettingsIo::saveAfterProblemsKeepsThePreviousFile()
+{
+    const QByteArray contents("[ColorSettings]\nTimeColor=abc\n; a note\nnot a line\n");
+    {
         QFile file(path());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(contents);
     }
-    Settings loaded = sentinel();
-    const std::optional<SettingsLoadError> error = LoadSettings(SettingsStore(path()), loaded);
-    QVERIFY(error);
-    QCOMPARE(error->fileName, path());
-    QVERIFY(error->key.isEmpty());
-    QVERIFY(!error->problem.isEmpty());
-    QVERIFY2(error->message().contains(path()) && error->message().contains(error->problem),
-             qPrintable(error->message()));
-    QCOMPARE(fieldsOf(loaded), fieldsOf(sentinel()));
+    SettingsStore store(path());
+    Settings loaded;
+    const SettingsLoadReport report = LoadSettings(store, loaded);
+    QCOMPARE(report.problems.size(), 2);
+    QCOMPARE(report.backupFileName, store.backupFileName());
+    QVERIFY(report.backupFileName.startsWith(path() + u".bak-"_s));
+    // Nothing is written by the load itself.
+    QVERIFY(!QFileInfo::exists(report.backupFileName));
+
+    QVERIFY(!SaveSettings(store, loaded));
+    QFile backup(report.backupFileName);
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), contents);
+    Settings reloaded;
+    QVERIFY(!LoadSettings(SettingsStore(path()), reloaded).hasProblems());
+    QCOMPARE(reloaded.TimeColor, 33023);
+
+    loaded.TimeColor = 1;
+    QVERIFY(!SaveSettings(store, loaded));
+    QCOMPARE(QDir(m_dir->path()).entryList({u"Vantaro.ini.bak-*"_s}).size(), 1);
+}
+
+void TestSettingsIo::cleanLoadKeepsNoBackup()
+{
+    store({{Color, u"TimeColor"_s, u"255"_s}});
+    SettingsStore store(path());
+    Settings loaded;
+    const SettingsLoadReport report = LoadSettings(store, loaded);
+    QVERIFY(!report.hasProblems());
+    QVERIFY(report.backupFileName.isEmpty());
+    QVERIFY(!SaveSettings(store, loaded));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {u"Vantaro.ini"_s});
 }
 
 void TestSettingsIo::saveWritesEveryKeyOnce()
@@ -461,28 +556,25 @@ void TestSettingsIo::saveThenLoadGivesEveryField()
     QFETCH(Settings, settings);
     save(settings);
     Settings loaded;
-    const std::optional<SettingsLoadError> error = LoadSettings(SettingsStore(path()), loaded);
-    QVERIFY2(!error, qPrintable(error ? error->message() : QString()));
+    const SettingsLoadReport report = LoadSettings(SettingsStore(path()), loaded);
+    QVERIFY2(!report.hasProblems(), qPrintable(report.message()));
     QCOMPARE(fieldsOf(loaded), fieldsOf(settings));
 }
 
 void TestSettingsIo::saveFailureIsReported_data()
 {
-    QTest::addColumn<QByteArray>("oldContents");
+    QTest::addColumn<bool>("pipeAtLoad");
     QTest::addColumn<bool>("targetBecomesFolder");
-    QTest::newRow("file that cannot be read is kept") << QByteArray("[TextSettings]\nHomeText\n") << false;
-    QTest::newRow("target is a folder") << QByteArray() << true;
+    QTest::newRow("file that could not be read is kept") << true << false;
+    QTest::newRow("target is a folder") << false << true;
 }
 
 void TestSettingsIo::saveFailureIsReported()
 {
-    QFETCH(QByteArray, oldContents);
+    QFETCH(bool, pipeAtLoad);
     QFETCH(bool, targetBecomesFolder);
-    if (!oldContents.isEmpty()) {
-        QFile file(path());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(oldContents);
-    }
+    if (pipeAtLoad)
+        QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
     SettingsStore writer(path());
     if (targetBecomesFolder)
         QVERIFY(QDir().mkpath(path()));
@@ -490,11 +582,9 @@ void TestSettingsIo::saveFailureIsReported()
     const std::optional<QString> error = SaveSettings(writer, defaults());
     QVERIFY(error);
     QVERIFY2(error->contains(path()), qPrintable(*error));
-    QFile file(path());
-    if (!targetBecomesFolder) {
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), oldContents);
-    }
+    struct stat status = {};
+    QCOMPARE(::stat(QFile::encodeName(path()).constData(), &status), 0);
+    QCOMPARE(S_ISFIFO(status.st_mode), pipeAtLoad);
     QCOMPARE(QFileInfo(path()).isDir(), targetBecomesFolder);
 }
 

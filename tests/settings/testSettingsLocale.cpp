@@ -45,7 +45,7 @@ void TestSettingsLocale::loadReadsDecimalPointUnderGermanLocale()
     QVERIFY(writer.commit());
 
     Settings loaded;
-    QVERIFY(!LoadSettings(SettingsStore(fileName), loaded));
+    QVERIFY(!LoadSettings(SettingsStore(fileName), loaded).hasProblems());
     QCOMPARE(loaded.ClearKey, qint16(4));
     QCOMPARE(loaded.LEDSelectedWidth, qint16(1));
     QCOMPARE(loaded.TeamSize.ticks(), qint64(245000));

@@ -29,8 +29,8 @@ private slots:
     void writesReadableIniText();
     void readsHandEditedFile_data();
     void readsHandEditedFile();
-    void refusesUnreadableFile_data();
-    void refusesUnreadableFile();
+    void skipsUnreadableLines_data();
+    void skipsUnreadableLines();
     void commitOutcome_data();
     void commitOutcome();
     void fullDiskKeepsOldFile();
@@ -243,35 +243,48 @@ void TestSettingsStore::readsHandEditedFile()
     QCOMPARE(stored(store, u"S"_s, u"key"_s), expected);
 }
 
-void TestSettingsStore::refusesUnreadableFile_data()
+void TestSettingsStore::skipsUnreadableLines_data()
 {
     QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QList<qint64>>("lines");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("line without =") << QByteArray("[S]\nkey=1\nhello\n") << u"line 3"_s;
-    QTest::newRow("key before any section") << QByteArray("key=1\n") << u"line 1"_s;
-    QTest::newRow("unclosed section") << QByteArray("[S\nkey=1\n") << u"line 1"_s;
-    QTest::newRow("dangling backslash") << QByteArray("[S]\nkey=1\\\n") << u"line 2"_s;
-    QTest::newRow("bad hex escape") << QByteArray("[S]\nkey=\\xZZ\n") << u"line 2"_s;
-    QTest::newRow("cut hex escape") << QByteArray("[S]\nkey=\\x4") << u"line 2"_s;
-    QTest::newRow("not UTF-8") << QByteArray("[S]\nkey=\xff\xfe\n") << u"UTF-8"_s;
-    QTest::newRow("UTF-8 cut at the end") << QByteArray("[S]\nkey=\xC3") << u"UTF-8"_s;
-    QTest::newRow("binary junk") << QByteArray("\x00\x01\x02\x03garbage", 11) << u"line 1"_s;
+    QTest::newRow("line without =") << QByteArray("[S]\nkey=1\nhello\n") << QList<qint64> {3}
+                                    << u"neither a [section] nor a key=value line"_s;
+    QTest::newRow("key before any section")
+        << QByteArray("key=1\n") << QList<qint64> {1} << u"before the first [section]"_s;
+    QTest::newRow("unclosed section") << QByteArray("[S\nkey=1\n") << QList<qint64> {1, 2} << u"without closing it"_s;
+    QTest::newRow("dangling backslash") << QByteArray("[S]\nkey=1\\\n") << QList<qint64> {2} << u"escape"_s;
+    QTest::newRow("bad hex escape") << QByteArray("[S]\nkey=\\xZZ\n") << QList<qint64> {2} << u"escape"_s;
+    QTest::newRow("cut hex escape") << QByteArray("[S]\nkey=\\x4") << QList<qint64> {2} << u"escape"_s;
+    QTest::newRow("not UTF-8") << QByteArray("[S]\nkey=\xff\xfe\nother=2\n") << QList<qint64> {2} << u"UTF-8"_s;
+    QTest::newRow("UTF-8 cut at the end") << QByteArray("[S]\nkey=\xC3") << QList<qint64> {2} << u"UTF-8"_s;
+    QTest::newRow("binary junk") << QByteArray("\x00\x01\x02\x03garbage", 11) << QList<qint64> {1} << u"neither"_s;
 }
 
-void TestSettingsStore::refusesUnreadableFile()
+// A line that cannot be read is skipped and reported; the rest of the file is read. The next commit
+// keeps the file as it was beside it before it replaces it.
+void TestSettingsStore::skipsUnreadableLines()
 {
     QFETCH(QByteArray, contents);
+    QFETCH(QList<qint64>, lines);
     QFETCH(QString, problem);
     writeBytes(path(), contents);
     SettingsStore store(path());
-    QVERIFY2(store.readError().contains(problem), qPrintable(store.readError()));
-    QCOMPARE(store.GetSetting(u"S"_s, u"other"_s, u"default"_s), u"default"_s);
+    QVERIFY2(store.readError().isEmpty(), qPrintable(store.readError()));
+    QList<qint64> skipped;
+    for (const SettingsStore::SkippedLine &line : store.skippedLines())
+        skipped << line.number;
+    QCOMPARE(skipped, lines);
+    QCOMPARE(store.skippedLineCount(), lines.size());
+    QVERIFY2(store.skippedLines().first().problem.contains(problem), qPrintable(store.skippedLines().first().problem));
+    if (contents.contains("other=2"))
+        QCOMPARE(stored(store, u"S"_s, u"other"_s), u"2"_s);
+    QVERIFY(store.keepsPreviousFileOnCommit());
 
-    // What could not be understood is never overwritten.
-    QVERIFY(!store.SaveSetting(u"S"_s, u"key"_s, u"2"_s));
-    QVERIFY(!store.commit());
-    QVERIFY(store.errorString().contains(path()));
-    QCOMPARE(bytesOf(path()), contents);
+    QVERIFY(store.SaveSetting(u"S"_s, u"key"_s, u"2"_s));
+    QVERIFY2(store.commit(), qPrintable(store.errorString()));
+    QCOMPARE(bytesOf(store.backupFileName()), contents);
+    QCOMPARE(stored(SettingsStore(path()), u"S"_s, u"key"_s), u"2"_s);
 }
 
 void TestSettingsStore::commitOutcome_data()

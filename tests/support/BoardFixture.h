@@ -8,6 +8,7 @@
 #include "support/FakeNumLock.h"
 #include "support/FakeSoundDevice.h"
 #include "support/ManualClock.h"
+#include "support/Settle.h"
 #include "widgets/NumberPanel.h"
 #include "widgets/TimePanel.h"
 
@@ -37,7 +38,8 @@ public:
         return fakes;
     }
 
-    // Creates and shows the board; settings may be changed before.
+    // Creates and shows the board, once what it reads off the GUI thread (buzzer file check, pictures)
+    // has arrived; settings may be changed before.
     frmScoreboard &open()
     {
         board = std::make_unique<frmScoreboard>(BoardDesign::window(), settings, match, services());
@@ -48,6 +50,8 @@ public:
         // Opened once the maximized size has arrived.
         if (!QTest::qWaitFor([this] { return board->width() > BoardDesign::window().clientWidth / 15; }))
             qWarning("The board was not maximized");
+        if (!settleBackgroundWork())
+            qWarning("The board's files were not read in time");
         return *board;
     }
 

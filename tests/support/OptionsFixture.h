@@ -12,6 +12,7 @@
 #include "support/FakeCommonDialog.h"
 #include "support/FakeDialogPrompts.h"
 #include "support/FakeNumLock.h"
+#include "support/Settle.h"
 #include "widgets/TabControl.h"
 #include "widgets/TabPage.h"
 
@@ -27,7 +28,7 @@
 #include <memory>
 
 // The options dialog on the offscreen platform, opened over settings loaded from an empty store (the
-// defaults), saving to a temporary store, with the real picture fitting, a fake NumLock behind the real
+// defaults), saving to a temporary store, with the real picture loading and fitting, a fake NumLock behind the real
 // NumLock policy, scripted pickers and message boxes. Buttons are clicked and keys typed as the operator
 // would: a button on another tab is reached by clicking its tab first.
 class OptionsFixture
@@ -46,7 +47,8 @@ public:
     {
         store = std::make_unique<SettingsStore>(storePath);
         OptionsServices services;
-        services.fitPicture = PictureFit::FitPicture;
+        services.showPicture = PictureFit::ShowPicture;
+        services.pictureBound = PictureFit::decodeBound();
         services.forceNumLock = [this](bool wanted) { NumLockPolicy::ForceNumLock(numLock, wanted); };
         services.commonDialog = [this](QObject *owner) { return pickers = new FakeCommonDialog(owner); };
         services.prompts = &prompts;
@@ -56,6 +58,7 @@ public:
         dialog->activateWindow();
         if (!QTest::qWaitForWindowActive(dialog.get()))
             qWarning("The options dialog did not become active");
+        settleBackgroundWork();
         return *dialog;
     }
 
@@ -86,6 +89,8 @@ public:
         }
         showPageOf(button);
         QTest::mouseClick(button, Qt::LeftButton);
+        // A chosen file is checked off the GUI thread: the click is done once its check has arrived.
+        settleBackgroundWork();
     }
 
     // Clicks into a text field, deletes its text and types the new one.

@@ -8,6 +8,7 @@
 #include "support/FakeDialogPrompts.h"
 #include "support/FakeNumLock.h"
 #include "support/FakeSoundDevice.h"
+#include "support/Settle.h"
 #include "widgets/Frame.h"
 
 #include <QFile>
@@ -71,17 +72,19 @@ public:
     void start()
     {
         create();
-        if (program->start())
-            qWarning("the settings did not load");
-        else if (!QTest::qWaitForWindowExposed(program->splash()))
+        program->start();
+        if (!QTest::qWaitForWindowExposed(program->splash()))
             qWarning("the splash was not shown");
+        settleBackgroundWork();
     }
 
-    // A click on the splash's frame, away from its buttons and labels.
+    // A click on the splash's frame, away from its buttons and labels; returns once the board has read
+    // what it reads off the GUI thread.
     void clickSplash() const
     {
         auto *frame = program->splash()->findChild<Frame *>(QStringLiteral("frameSplash"));
         QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(20, 195));
+        settleBackgroundWork();
     }
 
     Settings settings;

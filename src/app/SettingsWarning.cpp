@@ -1,0 +1,34 @@
+#include "app/SettingsWarning.h"
+
+#include "settings/SettingsLoadReport.h"
+
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace SettingsWarning {
+
+void showAfter(QWidget *window, const SettingsLoadReport &report)
+{
+    if (!report.hasProblems())
+        return;
+    const QString summary = report.fileProblem.isEmpty()
+        ? u"Vantaro could not use some of its settings and runs with the defaults in their place."_s
+        : u"Vantaro could not read its settings and runs with the default settings."_s;
+    const QString details = report.message();
+    // Queued: the window is on the screen first, and the warning comes over it.
+    QTimer::singleShot(0, window, [summary, details] {
+        auto *box = new QMessageBox(QMessageBox::Warning, u"Vantaro settings"_s, summary, QMessageBox::Ok);
+        box->setObjectName(QLatin1String(ObjectName));
+        box->setInformativeText(details);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+        box->raise();
+        box->activateWindow();
+    });
+}
+
+} // namespace SettingsWarning
