@@ -196,7 +196,7 @@ void TestInstalledProgram::storedValueThatDoesNotConvertStillStarts_data()
     QTest::newRow("empty colour") << "[ColorSettings]\nTimeColor=\n"_ba;
 }
 
-// Departure from Part 3.1: a value that does not convert no longer ends the program. It starts with the
+// A value that does not convert no longer ends the program. It starts with the
 // default in its place and says so in one warning over the splash; Enter closes the warning, the
 // program goes on, the board opens, and the settings file is left as it was.
 void TestInstalledProgram::storedValueThatDoesNotConvertStillStarts()

@@ -114,7 +114,7 @@ void TestProgram::storedValueThatDoesNotConvertTakesItsDefault_data()
                                << u"TeamSize"_s << u"big"_s;
 }
 
-// Departure from Part 3.1, which stops the start at a value that does not convert: the program starts
+// A value that does not convert no longer stops the start: the program starts
 // with that value's default, the other values as stored, and says so once the splash is up.
 void TestProgram::storedValueThatDoesNotConvertTakesItsDefault()
 {

@@ -242,7 +242,7 @@ void TestSettingsAttacks::badFileStillLoads_data()
                                          << u"a number from -2147483648 to 2147483647"_s;
 }
 
-// Departure from Part 3.1: a damaged file never stops the load. Lines that cannot be read are skipped,
+// A damaged file never stops the load. Lines that cannot be read are skipped,
 // values that do not convert take their defaults, and the report names them; the first save keeps the
 // damaged file beside the new one, byte for byte.
 void TestSettingsAttacks::badFileStillLoads()

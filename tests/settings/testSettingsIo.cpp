@@ -298,7 +298,7 @@ void TestSettingsIo::valueThatDoesNotConvertTakesItsDefault_data()
     QTest::newRow("LEDType 70000") << Pic << u"LEDType"_s << u"70000"_s;
 }
 
-// Departure from Part 3.1 (a failed conversion stopped the load): the key takes its default, the load
+// A failed conversion no longer stops the load: the key takes its default, the load
 // goes on, and the report names the file, section, key, stored text and the default used.
 void TestSettingsIo::valueThatDoesNotConvertTakesItsDefault()
 {
