@@ -201,7 +201,7 @@ void TestBoardKeys::cancelledOptionsDialogStillReopensTheBuzzer()
     QVERIFY(fixture.sound->commands.isEmpty());
     board.setShowOptions([] { /* the operator cancels */ });
     BoardFixture::press(Qt::Key_F2);
-    // Issue 11: the reopen tests the file as the load does, off the GUI thread: a file that is not there
+    // The reopen tests the file as the load does, off the GUI thread: a file that is not there
     // is not opened (it used to be opened on the GUI thread untested, which froze the board on a pipe).
     QVERIFY(settleBackgroundWork());
     QCOMPARE(fixture.sound->commands, (QStringList {u"Close"_s}));

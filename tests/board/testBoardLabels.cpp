@@ -302,7 +302,7 @@ void TestBoardLabels::largePhotosAreShownInTheirBoxes_data()
     QTest::newRow("taller than 32767 twips") << u"tall.png"_s << QSize(40, 2200) << QByteArray("PNG");
 }
 
-// Issue 12: pictures of any size Qt can decode are shown, decoded no larger than the largest box on a
+// Pictures of any size Qt can decode are shown, decoded no larger than the largest box on a
 // 3840 x 2160 screen, and fitted into their box keeping their proportions.
 void TestBoardLabels::largePhotosAreShownInTheirBoxes()
 {
@@ -354,7 +354,7 @@ void TestBoardLabels::clearingAPictureEmptiesTheBoxAtOnce_data()
     QTest::newRow("board") << u"imgBoardPic"_s;
 }
 
-// Issue 12: Options, Clear, OK stores an empty path; the board's picture goes at once.
+// Options, Clear, OK stores an empty path; the board's picture goes at once.
 void TestBoardLabels::clearingAPictureEmptiesTheBoxAtOnce()
 {
     QFETCH(QString, image);

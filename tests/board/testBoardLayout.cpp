@@ -354,7 +354,7 @@ void TestBoardLayout::creditLineIsAnExampleAddress()
     QVERIFY2(address.endsWith(u".example.com"_s) || address.endsWith(u".example"_s), qPrintable(address));
 }
 
-// Issue 11: options closed while the board was dragged down to a few pixels, or minimized, do not take
+// Options closed while the board was dragged down to a few pixels, or minimized, do not take
 // that squeezed layout as the baseline; maximized again, the board is in its proportions.
 void TestBoardLayout::optionsOnASqueezedBoardKeepTheBaseline_data()
 {

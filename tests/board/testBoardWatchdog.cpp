@@ -76,7 +76,7 @@ private:
 
 } // namespace
 
-// Issue 11: nothing on the GUI thread waits for a file. The board runs its clock in the last minute (a
+// Nothing on the GUI thread waits for a file. The board runs its clock in the last minute (a
 // repaint every tenth of a second) on the real sound player, help viewer and options dialog, while every
 // file it reads (buzzer, three pictures, help document) names a named pipe, a 100 MB picture or a file
 // on a drive that never answers; F1, F2 and Esc, resizes and the buzzer key are driven throughout, and the

@@ -407,7 +407,7 @@ void TestLayoutEngine::squeezedWindowKeepsThePreviousRecord_data()
     QTest::newRow("larger") << 19200.0 << 10800.0 << false << true;
 }
 
-// Issue 11: the baseline is never taken from a minimized window or one smaller than the design size.
+// The baseline is never taken from a minimized window or one smaller than the design size.
 void TestLayoutEngine::squeezedWindowKeepsThePreviousRecord()
 {
     QFETCH(double, width);

@@ -370,7 +370,7 @@ QByteArray paragraphs(int count)
 
 } // namespace
 
-// Issue 11: the help document is built off-screen, off the GUI thread, in time linear in its length
+// The help document is built off-screen, off the GUI thread, in time linear in its length
 // (it grew with the square of the paragraph count: 20,000 paragraphs took 8 s, all on the GUI thread).
 void TestHelpViewer::longDocumentLoadsInLinearTimeOffTheGuiThread()
 {

@@ -426,7 +426,7 @@ void TestOptionsDialog::largePictureIsPreviewedAndStored_data()
     QTest::newRow("12000 x 9000 PNG") << u"huge.png"_s << QSize(12000, 9000);
 }
 
-// Issue 12: a photo of any size Qt can decode is previewed, stored on OK, and needs no warning.
+// A photo of any size Qt can decode is previewed, stored on OK, and needs no warning.
 void TestOptionsDialog::largePictureIsPreviewedAndStored()
 {
     QFETCH(QString, name);
@@ -459,7 +459,7 @@ void TestOptionsDialog::largePictureIsPreviewedAndStored()
     QCOMPARE(fixture.stored(Pics, u"HomePic"_s), path);
 }
 
-// Issue 12: a file Qt recognises as a picture but cannot decode (here one that declares 60000 x 60000
+// A file Qt recognises as a picture but cannot decode (here one that declares 60000 x 60000
 // pixels) gets the warning of an unreadable file, and its path is not stored.
 void TestOptionsDialog::pictureThatCannotBeShownIsRefused()
 {
@@ -485,7 +485,7 @@ void TestOptionsDialog::pictureThatCannotBeShownIsRefused()
     QCOMPARE(fixture.stored(Pics, u"VisitorPic"_s), before);
 }
 
-// Issue 12: the previews are drawn smoothly. Fine vertical stripes, one pixel black and one white,
+// The previews are drawn smoothly. Fine vertical stripes, one pixel black and one white,
 // averaged down to the preview's size are an even grey; sampled without smoothing they come out in
 // bands of black and white.
 void TestOptionsDialog::previewsAreDrawnSmoothly()
@@ -1066,7 +1066,7 @@ void TestOptionsDialog::qtFileFilter_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("qt");
-    // Issue 12: the patterns once, not the description's list and then Qt's.
+    // The patterns once, not the description's list and then Qt's.
     QTest::newRow("sounds") << u"Sounds *.wav|*.wav"_s << u"Sounds (*.wav)"_s;
     QTest::newRow("pictures") << PictureFilter << u"Pictures (*.bmp *.gif *.jpg *.jpeg *.png)"_s;
     QTest::newRow("the Part's picture wording")
