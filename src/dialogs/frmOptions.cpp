@@ -10,6 +10,7 @@
 #include "settings/KeyCodeToStr.h"
 #include "settings/Settings.h"
 #include "settings/SettingsIo.h"
+#include "settings/SettingsSchema.h"
 #include "settings/SettingsStore.h"
 #include "widgets/ComboBox.h"
 #include "widgets/CommandButton.h"
@@ -37,9 +38,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int White = 0xFFFFFF;
-constexpr int DarkGrey = 0x404040;
-
 // The board's team-name boxes at the board's design size, in twips.
 constexpr int NameBoxWidth = 2520;
 constexpr int NameBoxHeight = 615;
@@ -50,34 +48,33 @@ constexpr qint16 SmallestTeamSize = 10;
 constexpr qsizetype LongPath = 51;
 
 const QString BuzzerFilter = u"Sounds *.wav|*.wav"_s;
-// The Part's wording, with the formats phones and cameras give (PNG, JPEG under its long suffix) added.
+// The stored wording, with the formats phones and cameras give (PNG, JPEG under its long suffix) added.
 const QString PictureFilter = u"Pictures (*.bmp;*.gif;*.jpg;*.jpeg;*.png)|*.bmp;*.gif;*.jpg;*.jpeg;*.png"_s;
 
 // OK waits at most this long for a chosen file that is still being checked.
 constexpr int CheckTimeLimitMilliseconds = 5000;
 
-// One colour of the board: its "Change" button, its swatch, its setting and the colour "Reset Colors"
-// gives it. The highlight colour resets to dark grey instead of following the back colour.
+// One colour of the board: its "Change" button, its swatch and its setting. "Reset Colors" gives it the
+// setting's default, the highlight the default back colour.
 struct ColorSwatch
 {
     const char *button;
     const char *swatch;
     qint32 Settings::*color;
-    qint32 resetColor;
 };
 
 const QList<ColorSwatch> &colorSwatches()
 {
     static const QList<ColorSwatch> swatches {
-        {"cmdTimeC", "picTimeC", &Settings::TimeColor, 0x0080FF},
-        {"cmdLEDB", "picLEDB", &Settings::LEDBack, 0},
-        {"cmdLedSelected", "picLedSelected", &Settings::LEDSelected, DarkGrey},
-        {"cmdScoreC", "picScoreC", &Settings::ScoreColor, 0x0000FF},
-        {"cmdSetC", "picSetC", &Settings::SetColor, 0x00FFFF},
-        {"cmdBackC", "picBackC", &Settings::FormBack, DarkGrey},
-        {"cmdBorderC", "picBorderC", &Settings::BorderColor, White},
-        {"cmdHomeC", "picHomeC", &Settings::HomeColor, White},
-        {"cmdVisitorC", "picVisitorC", &Settings::VisitorColor, White},
+        {"cmdTimeC", "picTimeC", &Settings::TimeColor},
+        {"cmdLEDB", "picLEDB", &Settings::LEDBack},
+        {"cmdLedSelected", "picLedSelected", &Settings::LEDSelected},
+        {"cmdScoreC", "picScoreC", &Settings::ScoreColor},
+        {"cmdSetC", "picSetC", &Settings::SetColor},
+        {"cmdBackC", "picBackC", &Settings::FormBack},
+        {"cmdBorderC", "picBorderC", &Settings::BorderColor},
+        {"cmdHomeC", "picHomeC", &Settings::HomeColor},
+        {"cmdVisitorC", "picVisitorC", &Settings::VisitorColor},
     };
     return swatches;
 }
@@ -101,8 +98,8 @@ qint16 toTeamSize(const Currency &size)
 
 } // namespace
 
-// One command key: its button, read-out and phrase, its setting, the dialog's working copy and the key
-// "Reset Keys" gives it.
+// One command key: its button, read-out and phrase, its setting and the dialog's working copy. "Reset
+// Keys" gives it the setting's default.
 struct frmOptions::KeyCommand
 {
     const char *button;
@@ -110,7 +107,6 @@ struct frmOptions::KeyCommand
     QString phrase;
     qint16 Settings::*key;
     qint16 frmOptions::*temp;
-    qint16 resetKey;
 };
 
 // One picture: its buttons, its preview image in its box, its setting and the dialog's working copy.
@@ -128,17 +124,16 @@ const QList<frmOptions::KeyCommand> &frmOptions::keyCommands()
 {
     static const QList<KeyCommand> commands {
         {"cmdStartStopClock", "lblStartStopClock", u"start / stop the clock"_s, &Settings::StartStopClockKey,
-         &frmOptions::StartStopClockKeyTemp, 83},
+         &frmOptions::StartStopClockKeyTemp},
         {"cmdResetClock", "lblResetClock", u"reset the clock"_s, &Settings::ResetClockKey,
-         &frmOptions::ResetClockKeyTemp, 82},
+         &frmOptions::ResetClockKeyTemp},
         {"cmdClockSwitch", "lblClockSwitch", u"switch between clock and game time"_s, &Settings::ClockSwitchKey,
-         &frmOptions::ClockSwitchKeyTemp, 67},
-        {"cmdClearKey", "lblClear", u"clear a number"_s, &Settings::ClearKey, &frmOptions::ClearKeyTemp, 46},
-        {"cmdBuzzer", "lblBuzzer", u"sound the buzzer"_s, &Settings::BuzzerKey, &frmOptions::BuzzerKeyTemp, 66},
-        {"cmdHomeOne", "lblHomeOne", u"increase home score by 1"_s, &Settings::HomeOneKey, &frmOptions::HomeOneKeyTemp,
-         116},
+         &frmOptions::ClockSwitchKeyTemp},
+        {"cmdClearKey", "lblClear", u"clear a number"_s, &Settings::ClearKey, &frmOptions::ClearKeyTemp},
+        {"cmdBuzzer", "lblBuzzer", u"sound the buzzer"_s, &Settings::BuzzerKey, &frmOptions::BuzzerKeyTemp},
+        {"cmdHomeOne", "lblHomeOne", u"increase home score by 1"_s, &Settings::HomeOneKey, &frmOptions::HomeOneKeyTemp},
         {"cmdVisitorOne", "lblVisitorOne", u"increase visitor score by 1"_s, &Settings::VisitorOneKey,
-         &frmOptions::VisitorOneKeyTemp, 117},
+         &frmOptions::VisitorOneKeyTemp},
     };
     return commands;
 }
@@ -348,10 +343,11 @@ void frmOptions::cmdResetColors_Click()
 {
     if (!m_prompts->askYesNo(this, u"Are you sure you want to reset the colors?"_s, u"Reset Colors"_s))
         return;
+    const Settings defaults = SettingsSchema::defaults();
     for (const ColorSwatch &row : colorSwatches())
-        element<PictureBox>(row.swatch)->setBackColor(row.resetColor);
-    m_width->setCurrentValue(0);
-    showWidth(0);
+        element<PictureBox>(row.swatch)->setBackColor(defaults.*row.color);
+    m_width->setCurrentValue(defaults.LEDSelectedWidth);
+    showWidth(defaults.LEDSelectedWidth);
 }
 
 QList<qint16> frmOptions::workingKeys() const
@@ -383,8 +379,9 @@ void frmOptions::cmdResetKeys_Click()
 {
     if (!m_prompts->askYesNo(this, u"Are you sure you want to reset the keys?"_s, u"Reset Keys"_s))
         return;
+    const Settings defaults = SettingsSchema::defaults();
     for (const KeyCommand &command : keyCommands()) {
-        this->*command.temp = command.resetKey;
+        this->*command.temp = defaults.*command.key;
         showKey(command);
     }
     m_normal->setChecked(true);
