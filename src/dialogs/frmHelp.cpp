@@ -47,6 +47,7 @@ QString frmHelp::missingFileText()
 frmHelp::frmHelp(const QString &programFolder, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
+    setObjectName(u"frmHelp"_s);
     const WindowDesign design = HelpDesign::window();
     setWindowTitle(design.caption);
     setAutoFillBackground(true);

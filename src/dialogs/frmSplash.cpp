@@ -22,6 +22,7 @@ namespace {
 frmSplash::frmSplash(const SettingsStore &store, Settings &settings, const QString &programFolder, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
+    setObjectName(u"frmSplash"_s);
     const WindowDesign design = SplashDesign::window();
     setWindowTitle(design.caption);
     setFont(SplashDesign::dialogFont());

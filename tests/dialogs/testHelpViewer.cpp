@@ -200,6 +200,7 @@ void TestHelpViewer::isAPlainWhiteSizableWindow()
     QTRY_VERIFY(!viewer.isLoading());
     QCOMPARE(viewer.windowTitle(), u"Vantaro Help"_s);
     QVERIFY(viewer.isWindow());
+    QCOMPARE(viewer.objectName(), u"frmHelp"_s);
     QVERIFY(!(viewer.windowFlags() & Qt::MSWindowsFixedSizeDialogHint));
     QVERIFY(viewer.autoFillBackground());
     QCOMPARE(viewer.palette().color(QPalette::Window), QColor(Qt::white));

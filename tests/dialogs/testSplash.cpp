@@ -107,7 +107,7 @@ void TestSplash::hasEveryElementOfItsDesign_data()
     QTest::addColumn<QRect>("twips");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("frameSplash") << u"frameSplash"_s << u"Frame"_s << QString() << QRect(120, 0, 6000, 3120)
+    QTest::newRow("frameSplash") << u"frameSplash"_s << u"Frame"_s << u"frmSplash"_s << QRect(120, 0, 6000, 3120)
                                  << QString();
     QTest::newRow("lblName") << u"lblName"_s << u"Label"_s << u"frameSplash"_s << QRect(120, 240, 5775, 735)
                              << u"Vantaro"_s;
@@ -194,6 +194,7 @@ void TestSplash::isABorderlessWindowOfItsLoadedSize()
 {
     SplashFixture fixture;
     QVERIFY(fixture.splash->isWindow());
+    QCOMPARE(fixture.splash->objectName(), u"frmSplash"_s);
     QVERIFY(fixture.splash->windowFlags() & Qt::FramelessWindowHint);
     // Design width 6240, height 3240 after loading.
     QCOMPARE(fixture.splash->size(), QSize(416, 216));
