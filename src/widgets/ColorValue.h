@@ -12,8 +12,9 @@ public:
     static constexpr int Red = 0x0000FF;
     static constexpr int White = 0xFFFFFF;
 
-    // True for 0 to 0xFFFFFF; anything else (system colours, garbage) is not a colour value.
-    static constexpr bool isValid(qint64 value) { return value >= 0 && value <= White; }
+    // The colour a value stands for: its low 24 bits. A value below 0 or above 0xFFFFFF (a system colour,
+    // a hand-edited setting) is not refused anywhere; every element shows the same colour for it.
+    static constexpr int rgb(qint64 value) { return int(value & White); }
     // Only the low 24 bits count; the result is always opaque.
     static QColor toQColor(int value);
     // The colour's red, green and blue; alpha is dropped.

@@ -30,7 +30,8 @@ LedPanel::LedPanel(QWidget *parent)
 
 void LedPanel::setBackColor(int colour)
 {
-    if (!ColorValue::isValid(colour) || colour == m_backColor)
+    colour = ColorValue::rgb(colour);
+    if (colour == m_backColor)
         return;
     m_backColor = colour;
     updateColours();
@@ -38,7 +39,8 @@ void LedPanel::setBackColor(int colour)
 
 void LedPanel::setLitColor(int colour)
 {
-    if (!ColorValue::isValid(colour) || colour == m_litColor)
+    colour = ColorValue::rgb(colour);
+    if (colour == m_litColor)
         return;
     m_litColor = colour;
     updateColours();

@@ -17,7 +17,8 @@
 // or the diameter of a dot in the Dots style (Size 80 is an 8-point stroke, about 11 pixels on a board of
 // its design size: a bold scoreboard digit), clamped to what the cells allow (a bar at most a quarter of
 // the digit's width, dots at most 0.9 of their pitch, never under one pixel). LedType 0 is "Lines", 1 is
-// "Dots"; any other style and any colour outside 0 to 0xFFFFFF are refused and leave the panel as it is.
+// "Dots"; any other style is refused and leaves the panel as it is. A colour outside 0 to 0xFFFFFF counts
+// by its low 24 bits, as it does for the labels, shapes and arrows beside the panel.
 class LedPanel : public Element
 {
     Q_OBJECT

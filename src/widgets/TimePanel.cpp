@@ -53,7 +53,8 @@ void TimePanel::setFieldUnits(const QString &units)
 
 void TimePanel::setFrameColor(int colour)
 {
-    if (!ColorValue::isValid(colour) || colour == m_frameColor)
+    colour = ColorValue::rgb(colour);
+    if (colour == m_frameColor)
         return;
     m_frameColor = colour;
     update();

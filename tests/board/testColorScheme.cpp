@@ -52,6 +52,7 @@ private slots:
     void borderColorChanges();
     void applyingTwiceGivesTheSameBoard();
     void customSchemeReachesEveryElement();
+    void coloursBeyond24BitsShowTheirLow24BitsEverywhere();
 };
 
 void TestColorScheme::defaultColours_data()
@@ -187,6 +188,29 @@ void TestColorScheme::customSchemeReachesEveryElement()
     QCOMPARE(fixture.find<Label>(u"lblPossV"_s)->foreColor(), 0x00FF00);
     QCOMPARE(fixture.find<Label>(u"lblPossH"_s)->foreColor(), 0x202020);
     QCOMPARE(fixture.find<PictureBox>(u"picVisitorContainer"_s)->backColor(), 0x101010);
+}
+
+void TestColorScheme::coloursBeyond24BitsShowTheirLow24BitsEverywhere()
+{
+    // Hand-edited values: high bits set, and negative ones. Panels, labels and shapes show the same colour.
+    BoardFixture fixture;
+    fixture.settings.TimeColor = 0x7F00FF00;
+    fixture.settings.LEDBack = qint32(0xFF202020);
+    fixture.settings.BorderColor = 0x01ABCDEF;
+    fixture.settings.ScoreColor = -1;
+    fixture.open();
+    QTest::mouseClick(fixture.find(u"lblPossV"_s), Qt::LeftButton);
+    const auto shown = [&fixture](const QString &element, const char *property) {
+        return ColorValue::toQColor(fixture.find<QObject>(element)->property(property).toInt());
+    };
+    QCOMPARE(shown(u"tledGame"_s, "LitColor"), ColorValue::toQColor(0x00FF00));
+    QCOMPARE(shown(u"lblPossV"_s, "ForeColor"), ColorValue::toQColor(0x00FF00));
+    QCOMPARE(shown(u"nledSet2V"_s, "BackColor"), ColorValue::toQColor(0x202020));
+    QCOMPARE(shown(u"lblPossH"_s, "ForeColor"), ColorValue::toQColor(0x202020));
+    QCOMPARE(shown(u"tledGame"_s, "FrameColor"), ColorValue::toQColor(0xABCDEF));
+    QCOMPARE(shown(u"Shape1"_s, "BorderColor"), ColorValue::toQColor(0xABCDEF));
+    QCOMPARE(shown(u"lblTitle"_s, "ForeColor"), ColorValue::toQColor(0xABCDEF));
+    QCOMPARE(shown(u"nledHomeScore"_s, "LitColor"), ColorValue::toQColor(0xFFFFFF));
 }
 
 QTEST_MAIN(TestColorScheme)

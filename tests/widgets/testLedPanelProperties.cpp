@@ -140,10 +140,10 @@ void TestLedPanelProperties::roundTrip_data()
     row("LitColor from a qint64", "TimePanel", "LitColor", QVariant::fromValue<qint64>(33023), 33023);
     row("LitColor from a double", "SegmentPanel", "LitColor", 255.0, 255);
     row("BackColor white", "NumberPanel", "BackColor", 0xFFFFFF, 0xFFFFFF);
-    row("BackColor beyond 24 bits refused", "NumberPanel", "BackColor", 0x1000000, 0);
-    row("LitColor negative refused", "TimePanel", "LitColor", -1, 255);
+    row("BackColor beyond 24 bits keeps its low 24", "NumberPanel", "BackColor", 0x1123456, 0x123456);
+    row("LitColor negative keeps its low 24 bits", "TimePanel", "LitColor", -1, 0xFFFFFF);
     row("FrameColor white", "TimePanel", "FrameColor", 0xFFFFFF, 0xFFFFFF);
-    row("FrameColor negative refused", "TimePanel", "FrameColor", -5, 255);
+    row("FrameColor negative keeps its low 24 bits", "TimePanel", "FrameColor", -5, 0xFFFFFB);
     row("LedType Dots", "NumberPanel", "LedType", 1, 1);
     row("LedType Dots from a double", "TimePanel", "LedType", 1.0, 1);
     row("LedType Lines", "SegmentPanel", "LedType", 0, 0);
