@@ -38,6 +38,8 @@ class TestVirtualKey : public QObject
 private slots:
     void keyCodes_data();
     void keyCodes();
+    void physicalKeys_data();
+    void physicalKeys();
     void shiftState_data();
     void shiftState();
     void pressAndRelease();
@@ -76,7 +78,7 @@ void TestVirtualKey::keyCodes_data()
     row("keypad -", Qt::Key_Minus, keypad, 109);
     row("keypad .", Qt::Key_Period, keypad, 110);
     row("keypad decimal comma", Qt::Key_Comma, keypad, 110);
-    row("keypad Delete", Qt::Key_Delete, keypad, 110);
+    row("keypad Del without NumLock is Delete", Qt::Key_Delete, keypad, 46);
     row("keypad /", Qt::Key_Slash, keypad, 111);
     row("keypad Enter", Qt::Key_Enter, keypad, 13);
     row("keypad 7 without NumLock", Qt::Key_Home, keypad, 36);
@@ -141,6 +143,44 @@ void TestVirtualKey::keyCodes()
     // QTest presses the modifier keys first, as a keyboard does.
     QVERIFY(!log.codes.isEmpty());
     QCOMPARE(log.codes.last(), qint16(code));
+}
+
+void TestVirtualKey::physicalKeys_data()
+{
+    QTest::addColumn<uint>("xKeyCode");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("code");
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
+    const auto row = [](const char *name, uint xKeyCode, int key, Qt::KeyboardModifiers modifiers, int code) {
+        QTest::newRow(name) << xKeyCode << key << modifiers << code;
+    };
+    row("AZERTY & key is 1", 10, Qt::Key_Ampersand, none, 49);
+    row("AZERTY 1 with Shift is 1", 10, Qt::Key_1, Qt::ShiftModifier, 49);
+    row("AZERTY ( key is 5", 14, Qt::Key_ParenLeft, none, 53);
+    row("AZERTY a-grave key is 0", 19, Qt::Key_Agrave, none, 48);
+    row("QWERTZ-CZ e-caron key is 2", 11, 0x011A, none, 50); // Qt names it by its capital, U+011A
+    row("AZERTY ) beside the top row is no digit", 20, Qt::Key_ParenRight, none, 0);
+    row("AZERTY ! key is no digit", 61, Qt::Key_Exclam, none, 0);
+    row("letter follows the layout", 24, Qt::Key_A, none, 65);
+    row("QWERTZ Z key is Z", 29, Qt::Key_Z, none, 90);
+    row("keypad 2", 88, Qt::Key_2, keypad, 98);
+    row("keypad 0", 90, Qt::Key_0, keypad, 96);
+    row("keypad 2 without NumLock", 88, Qt::Key_Down, keypad, 40);
+    row("keypad Del without NumLock", 91, Qt::Key_Delete, keypad, 46);
+    row("keypad decimal point", 91, Qt::Key_Period, keypad, 110);
+    row("keypad decimal comma", 91, Qt::Key_Comma, keypad, 110);
+    row("Delete", 119, Qt::Key_Delete, none, 46);
+}
+
+void TestVirtualKey::physicalKeys()
+{
+    QFETCH(uint, xKeyCode);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, code);
+    QCOMPARE(VirtualKey::fromXKey(xKeyCode, key, modifiers), qint16(code));
 }
 
 void TestVirtualKey::shiftState_data()
