@@ -37,10 +37,14 @@ frmSplash::frmSplash(const SettingsStore &store, Settings &settings, const QStri
         ->setPicture(QImage(QDir(programFolder).filePath(SplashDesign::logoFileName())));
     connect(element<CommandButton>(u"cmdHelp"_s), &QPushButton::clicked, this, &frmSplash::cmdHelp_Click);
     connect(element<CommandButton>(u"cmdOptions"_s), &QPushButton::clicked, this, &frmSplash::cmdOptions_Click);
-    // The window, the frame and the logo take clicks; the labels let theirs through to the frame.
+    // A click on the window, the frame, the logo or any label goes to the board.
     for (QWidget *clickable :
          {static_cast<QWidget *>(this), element<QWidget>(u"frameSplash"_s), element<QWidget>(u"picLogo"_s)})
         clickable->installEventFilter(this);
+    for (Label *label : findChildren<Label *>()) {
+        label->setClickable(true);
+        connect(label, &Label::clicked, this, &frmSplash::GoScore);
+    }
 
     Form_Load(store, settings);
     element<QWidget>(u"cmdHelp"_s)->setFocus(Qt::OtherFocusReason);

@@ -90,7 +90,11 @@ QList<QObject *> DesignBuilder::build(QWidget *window, const QList<ElementDesign
         element->setObjectName(row.name);
         applyProperties(element, row);
         if (auto *widget = qobject_cast<QWidget *>(element); widget && row.focus != ElementDesign::Focus::None) {
-            widget->setFocusPolicy(row.focus == ElementDesign::Focus::TabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            const bool tabStop = row.focus == ElementDesign::Focus::TabStop;
+            if (qobject_cast<PictureBox *>(widget))
+                widget->setFocusPolicy(PictureBox::focusPolicyFor(tabStop));
+            else
+                widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
             focusable.append({row.tabIndex, widget});
         }
         built.insert(row.name, element);

@@ -12,7 +12,6 @@
 Label::Label(QWidget *parent)
     : Element(parent)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     applyFont();
 }
@@ -108,7 +107,7 @@ void Label::fitToText()
 
 void Label::setClickable(bool clickable)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents, !clickable);
+    m_clickable = clickable;
 }
 
 void Label::applyFont()
@@ -157,9 +156,14 @@ bool Label::captionFits() const
     return needed.width() <= available.width() && needed.height() <= available.height();
 }
 
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (rect().contains(event->position().toPoint()))
+    if (m_clickable && rect().contains(event->position().toPoint()))
         emit clicked();
     event->accept();
 }

@@ -4,10 +4,12 @@
 
 // A text element drawn on its container's surface: transparent background, one line of text in a
 // chosen font and colour, centred unless told otherwise. Its font size is a real number of points so
-// that the layout engine can scale it smoothly. Clicks pass through to the container unless someone
-// listens for them (setClickable). A dialog's labels may also fill their background (BackStyle 1), wear a
-// sunken frame (BorderStyle 1), wrap their text at word boundaries (WordWrap) or take the size of their
-// text on one line, frame included (AutoSize), which is how text is measured.
+// that the layout engine can scale it smoothly. A label keeps the clicks it receives: they never reach
+// the container beneath, so a click on a label inside a picture box does not give the box the focus. A
+// clickable label (setClickable) reports them; on any other a click changes nothing. A dialog's labels
+// may also fill their background (BackStyle 1), wear a sunken frame (BorderStyle 1), wrap their text at
+// word boundaries (WordWrap) or take the size of their text on one line, frame included (AutoSize), which
+// is how text is measured.
 class Label : public Element
 {
     Q_OBJECT
@@ -65,6 +67,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
@@ -85,4 +88,5 @@ private:
     int m_borderStyle = NoBorder;
     bool m_wordWrap = false;
     bool m_autoSize = false;
+    bool m_clickable = false;
 };

@@ -10,8 +10,16 @@
 PictureBox::PictureBox(QWidget *parent)
     : Element(parent)
 {
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(focusPolicyFor(false));
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+Qt::FocusPolicy PictureBox::focusPolicyFor(bool tabStop)
+{
+    // Qt's StrongFocus without its click part: the bit left over keeps the box in the focus chain even
+    // when Tab does not visit it.
+    const int policy = Qt::StrongFocus & ~Qt::ClickFocus;
+    return Qt::FocusPolicy(tabStop ? policy : policy & ~Qt::TabFocus);
 }
 
 void PictureBox::setBackColor(int color)
@@ -34,6 +42,12 @@ void PictureBox::paintEvent(QPaintEvent *event)
     painter.fillRect(event->rect(), ColorValue::toQColor(m_backColor));
     if (m_borderStyle == 1)
         qDrawWinPanel(&painter, rect(), palette(), true);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    setFocus(Qt::MouseFocusReason);
+    Element::mousePressEvent(event);
 }
 
 void PictureBox::keyPressEvent(QKeyEvent *event)

@@ -5,6 +5,11 @@
 // A windowed container: it paints its background colour, clips its children, can hold the keyboard
 // focus and reports the keys pressed while it has it as virtual-key codes. BorderStyle 1 gives it a
 // sunken frame, as a dialog's colour swatch has.
+//
+// A click on the box, or on an image, shape or line in it, gives it the focus; a click on one of its
+// labels does not. Qt's click focus cannot tell the two apart (it hands the focus to the nearest
+// ancestor that takes it, whichever child was clicked), so the box takes the focus itself when a click
+// reaches it, and its focus policy leaves Qt's click focus out (focusPolicyFor).
 class PictureBox : public Element
 {
     Q_OBJECT
@@ -14,6 +19,9 @@ class PictureBox : public Element
 
 public:
     explicit PictureBox(QWidget *parent = nullptr);
+
+    // The Qt focus policy of a box that Tab visits, or of one that only a click gives the focus to.
+    static Qt::FocusPolicy focusPolicyFor(bool tabStop);
 
     int backColor() const { return m_backColor; }
     void setBackColor(int color);
@@ -26,6 +34,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
 

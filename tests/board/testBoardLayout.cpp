@@ -47,6 +47,8 @@ private slots:
     void shiftTabGoesBackwards();
     void clickOnlyBoxes_data();
     void clickOnlyBoxes();
+    void clickOnAnOrdinaryLabelChangesNothing_data();
+    void clickOnAnOrdinaryLabelChangesNothing();
     void setFieldsHandTheirFocusToTheirBox_data();
     void setFieldsHandTheirFocusToTheirBox();
     void opensMaximizedAndRestoresCentred();
@@ -304,12 +306,45 @@ void TestBoardLayout::clickOnlyBoxes()
     BoardFixture fixture;
     fixture.open();
     QWidget *widget = fixture.find(box);
-    QCOMPARE(widget->focusPolicy(), Qt::ClickFocus);
+    QVERIFY(!(widget->focusPolicy() & Qt::TabFocus));
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
     QCOMPARE(QApplication::focusWidget(), widget);
     // Nothing else takes part in the Tab cycle, so Tab leads back into it.
     BoardFixture::press(Qt::Key_Tab);
     QVERIFY(tabCycle.contains(QApplication::focusWidget()->objectName()));
+}
+
+void TestBoardLayout::clickOnAnOrdinaryLabelChangesNothing_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("focused");
+    // The team names lie inside boxes that take the focus when they themselves are clicked.
+    QTest::newRow("home team name") << u"lblHomeTeam"_s << u"nledHomeScore"_s;
+    QTest::newRow("visitor team name") << u"lblVisitorTeam"_s << u"picSet3"_s;
+    QTest::newRow("title") << u"lblTitle"_s << u"tledGame"_s;
+    QTest::newRow("games won") << u"lblGamesWon"_s << u"nledVisitorGamesWon"_s;
+    QTest::newRow("set number 1") << u"Label7"_s << u"picPossBack"_s;
+    QTest::newRow("set number 4") << u"Label10"_s << u"nledHomeScore"_s;
+}
+
+void TestBoardLayout::clickOnAnOrdinaryLabelChangesNothing()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, focused);
+    BoardFixture fixture;
+    frmScoreboard &board = fixture.open();
+    fixture.focus(focused);
+    QWidget *highlight = fixture.find(u"shpObjectSelected"_s);
+    const QRect marked = highlight->geometry();
+    const bool shown = highlight->isVisible();
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        QTest::mouseClick(fixture.find(label), button);
+        QTest::mouseDClick(fixture.find(label), button);
+    }
+    QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+    QCOMPARE(highlight->geometry(), marked);
+    QCOMPARE(highlight->isVisible(), shown);
+    QCOMPARE(board.WhoPoss(), qint16(0));
 }
 
 void TestBoardLayout::setFieldsHandTheirFocusToTheirBox_data()
