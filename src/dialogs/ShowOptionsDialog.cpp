@@ -6,9 +6,16 @@
 #include "dialogs/OptionsDesign.h"
 #include "dialogs/frmOptions.h"
 
-void showOptionsDialog(QWidget *owner, Settings &settings, SettingsStore &store, NumLockState &keyboard,
+#include <QScopeGuard>
+
+bool showOptionsDialog(QWidget *owner, Settings &settings, SettingsStore &store, NumLockState &keyboard,
                        const QString &boardScreen)
 {
+    static bool open = false;
+    if (open)
+        return false;
+    open = true;
+    const auto closed = qScopeGuard([] { open = false; });
     OptionsServices services;
     services.boardScreen = boardScreen;
     services.showPicture = PictureFit::ShowPicture;
@@ -16,4 +23,5 @@ void showOptionsDialog(QWidget *owner, Settings &settings, SettingsStore &store,
     services.forceNumLock = [&keyboard](bool wanted) { NumLockPolicy::ForceNumLock(keyboard, wanted); };
     frmOptions dialog(OptionsDesign::window(), ChooseKeyDesign::window(), settings, store, std::move(services), owner);
     dialog.exec();
+    return true;
 }

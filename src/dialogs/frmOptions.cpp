@@ -518,11 +518,12 @@ void frmOptions::PreviewIt()
 void frmOptions::findTeamSize(bool letEventsRun)
 {
     // A run started by a name change while the events ran goes on from the size that run left, so the
-    // size that remains always fits the latest names.
+    // size that remains always fits the latest names. The operator's keys and clicks wait until the
+    // measuring is done: run now, an F2 would open a second dialog inside this one, still opening.
     TempSize = LargestTeamSize;
     while (TempSize >= SmallestTeamSize) {
         if (letEventsRun)
-            QCoreApplication::processEvents();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (TempSize < SmallestTeamSize)
             break;
         m_homePreview->setFontSize(TempSize);

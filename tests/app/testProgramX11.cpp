@@ -1,12 +1,30 @@
 #include "dialogs/RichTextBox.h"
+#include "dialogs/frmOptions.h"
 #include "support/ProgramFixture.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
 
+// After every Qt header: Xlib's macros (None, KeyPress, Bool...) would clash with Qt's names.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+int optionsDialogs()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return int(std::count_if(windows.cbegin(), windows.cend(),
+                             [](const QWidget *window) { return qobject_cast<const frmOptions *>(window); }));
+}
+
+} // namespace
 
 // The program's windows on a real X server with a real window manager (openbox), where frames, window
 // placement, activation, minimizing and maximizing are the window manager's doing. One run goes through
@@ -18,6 +36,7 @@ class TestProgramX11 : public QObject
 private slots:
     void initTestCase();
     void wholeSession();
+    void f2AgainWhileTheOptionsOpenOpensNoSecondDialog();
 
 private:
     void splashIsPlacedBorderless(frmSplash *splash);
@@ -133,6 +152,58 @@ void TestProgramX11::wholeSession()
     QCOMPARE(result, 0);
     QCOMPARE(finished.size(), 1);
     QTRY_VERIFY(viewer.isNull());
+}
+
+// F2 pressed three times in a row on the board: the first opens the options dialog; the others arrive
+// while it is still opening (measuring a long team name lets pending events run) and open nothing.
+void TestProgramX11::f2AgainWhileTheOptionsOpenOpensNoSecondDialog()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    int event = 0, error = 0, major = 0, minor = 0;
+    if (!x11 || !XTestQueryExtension(x11->display(), &event, &error, &major, &minor))
+        QSKIP("the X server has no XTest extension");
+    ProgramFixture fixture;
+    fixture.realOptionsDialog = true;
+    fixture.writeSettings("[TextSettings]\nHomeText=WWWWWWWWWWWWWWWWWWWW\nVisitorText=Mountain Lions\n");
+    fixture.start();
+    fixture.clickSplash();
+    QTRY_VERIFY(fixture.program->board());
+    frmScoreboard *board = fixture.program->board();
+    QTRY_VERIFY(board->isActiveWindow());
+
+    // Watches from whichever event loop runs; closes each dialog once it has been up for a while.
+    int most = 0;
+    int opened = 0;
+    QPointer<QWidget> current;
+    QElapsedTimer up;
+    QTimer watch;
+    watch.setInterval(5);
+    connect(&watch, &QTimer::timeout, [&] {
+        most = std::max(most, optionsDialogs());
+        auto *dialog = qobject_cast<frmOptions *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        if (dialog != current) {
+            current = dialog;
+            ++opened;
+            up.start();
+        } else if (up.elapsed() > 700) {
+            dialog->reject();
+        }
+    });
+    watch.start();
+    Display *display = x11->display();
+    const KeyCode f2 = XKeysymToKeycode(display, XK_F2);
+    for (int press = 0; press < 3; ++press) {
+        XTestFakeKeyEvent(display, f2, True, CurrentTime);
+        XTestFakeKeyEvent(display, f2, False, CurrentTime);
+    }
+    XFlush(display);
+    QTRY_VERIFY_WITH_TIMEOUT(opened > 0 && optionsDialogs() == 0, 10000);
+    QTest::qWait(500);
+    QCOMPARE(optionsDialogs(), 0);
+    QCOMPARE(most, 1);
+    QCOMPARE(opened, 1);
 }
 
 QTEST_MAIN(TestProgramX11)

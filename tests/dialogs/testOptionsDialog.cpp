@@ -1,6 +1,7 @@
 #include "core/FileAccess.h"
 #include "dialogs/CommonDialog.h"
 #include "dialogs/QtCommonDialog.h"
+#include "dialogs/ShowOptionsDialog.h"
 #include "support/OptionsFixture.h"
 #include "widgets/ComboBox.h"
 #include "widgets/Image.h"
@@ -91,6 +92,7 @@ class TestOptionsDialog : public QObject
 private slots:
     void opensWithTheDefaultsOfAnEmptyStore();
     void focusIsOnOkWhenOpened();
+    void oneOptionsDialogAtATime();
     void opensCentredOnItsOwner_data();
     void opensCentredOnItsOwner();
     void highlightWidthRoundTrip();
@@ -206,6 +208,29 @@ void TestOptionsDialog::focusIsOnOkWhenOpened()
     OptionsFixture fixture;
     fixture.open();
     QCOMPARE(QApplication::focusWidget(), fixture.find(u"cmdOk"_s));
+}
+
+void TestOptionsDialog::oneOptionsDialogAtATime()
+{
+    OptionsFixture fixture;
+    SettingsStore store(fixture.storePath);
+    // From inside the open dialog: a second call opens nothing and returns at once.
+    std::optional<bool> secondOpened;
+    QTimer inside;
+    inside.setInterval(10);
+    connect(&inside, &QTimer::timeout, [&] {
+        auto *open = qobject_cast<frmOptions *>(QApplication::activeModalWidget());
+        if (!open)
+            return;
+        if (!secondOpened)
+            secondOpened = showOptionsDialog(nullptr, fixture.settings, store, fixture.numLock);
+        open->reject();
+    });
+    inside.start();
+    QVERIFY(showOptionsDialog(nullptr, fixture.settings, store, fixture.numLock));
+    QCOMPARE(secondOpened, std::optional<bool>(false));
+    // Once it has closed, the next one opens.
+    QVERIFY(showOptionsDialog(nullptr, fixture.settings, store, fixture.numLock));
 }
 
 void TestOptionsDialog::highlightWidthRoundTrip()
