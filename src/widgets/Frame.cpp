@@ -1,7 +1,47 @@
 #include "widgets/Frame.h"
 
+#include <QPainter>
+#include <QStyle>
+#include <qdrawutil.h>
+
+namespace {
+
+// The caption stands this far in from the frame's left edge, with a gap in the line on either side.
+constexpr int CaptionInset = 8;
+constexpr int CaptionGap = 2;
+
+} // namespace
+
 Frame::Frame(QWidget *parent)
     : QGroupBox(parent)
     , TwipsGeometry(this)
 {
+}
+
+QRect Frame::captionRect() const
+{
+    if (title().isEmpty())
+        return {};
+    const QSize text = fontMetrics().size(Qt::TextShowMnemonic, title());
+    return {CaptionInset, 0, text.width(), text.height()};
+}
+
+int Frame::lineTop() const
+{
+    return fontMetrics().height() / 2;
+}
+
+void Frame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect caption = captionRect();
+    if (caption.isValid())
+        painter.setClipRegion(QRegion(rect()) - caption.adjusted(-CaptionGap, 0, CaptionGap, 0));
+    // An etched line, as Qt draws a sunken box; the styles' own group-box frames bring their own
+    // distance from the caption.
+    qDrawShadeRect(&painter, rect().adjusted(0, lineTop(), 0, 0), palette(), true);
+    painter.setClipping(false);
+    if (caption.isValid())
+        style()->drawItemText(&painter, caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, palette(),
+                              isEnabled(), title(), QPalette::WindowText);
 }

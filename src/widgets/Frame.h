@@ -4,8 +4,11 @@
 
 #include <QGroupBox>
 
-// A group frame of a dialog: Qt's own group box placed in twips, its caption in the Qt property
-// "title". The elements it holds are placed relative to its top-left corner.
+// A group frame of a dialog: Qt's group box placed in twips, its caption in the Qt property "title". The
+// elements it holds are placed relative to its top-left corner. It is drawn as the designs expect a frame:
+// the caption at the frame's top and the frame's top line through the middle of the caption, so that
+// elements placed a caption's height below the top lie inside the frame. Qt's styles would put the line
+// below the caption instead, through those elements.
 class Frame : public QGroupBox, public TwipsGeometry
 {
     Q_OBJECT
@@ -17,4 +20,11 @@ class Frame : public QGroupBox, public TwipsGeometry
 
 public:
     explicit Frame(QWidget *parent = nullptr);
+
+    // Where the caption and the top line are drawn, in pixels from the frame's top-left corner.
+    QRect captionRect() const;
+    int lineTop() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };

@@ -145,8 +145,10 @@ int Label::textFlags() const
         horizontal = Qt::AlignLeft;
     else if (m_alignment == RightJustify)
         horizontal = Qt::AlignRight;
-    // Text starts at the top like the classic label, so design positions keep their meaning.
-    return int(horizontal | Qt::AlignTop) | (m_wordWrap ? int(Qt::TextWordWrap) : 0);
+    // Text starts at the top like the classic label, so design positions keep their meaning; inside a
+    // frame it is centred, as a native dialog centres a read-out in its box.
+    const Qt::Alignment vertical = m_borderStyle == FixedSingle ? Qt::AlignVCenter : Qt::AlignTop;
+    return int(horizontal | vertical) | (m_wordWrap ? int(Qt::TextWordWrap) : 0);
 }
 
 bool Label::captionFits() const

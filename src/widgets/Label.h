@@ -7,9 +7,9 @@
 // that the layout engine can scale it smoothly. A label keeps the clicks it receives: they never reach
 // the container beneath, so a click on a label inside a picture box does not give the box the focus. A
 // clickable label (setClickable) reports them; on any other a click changes nothing. A dialog's labels
-// may also fill their background (BackStyle 1), wear a sunken frame (BorderStyle 1), wrap their text at
-// word boundaries (WordWrap) or take the size of their text on one line, frame included (AutoSize), which
-// is how text is measured.
+// may also fill their background (BackStyle 1), wear a sunken frame (BorderStyle 1, which centres the text
+// vertically in it), wrap their text at word boundaries (WordWrap) or take the size of their text on one
+// line, frame included (AutoSize), which is how text is measured.
 class Label : public Element
 {
     Q_OBJECT

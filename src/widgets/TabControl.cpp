@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
@@ -13,6 +14,18 @@
 TabControl::TabControl(QWidget *parent)
     : Element(parent)
 {
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        new QShortcut(keys, this, [this] { stepPage(1); });
+    // Shift+Tab arrives as Backtab; Qt's shortcuts match it to Shift+Tab.
+    for (const QKeySequence &keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        new QShortcut(keys, this, [this] { stepPage(-1); });
+}
+
+void TabControl::stepPage(int step)
+{
+    if (count() > 1)
+        setCurrentTab((m_current + step + count()) % count());
 }
 
 void TabControl::addPage(TabPage *page)

@@ -7,8 +7,9 @@ class TabPage;
 
 // A tabbed container: a row of tabs of equal width across its top, one per page, and the page of the
 // selected tab beneath; the other pages are hidden. The tabs are drawn with the platform style. A click
-// on a tab or, with the focus, the left and right arrow keys select another page. Tab is the selected
-// page's index.
+// on a tab or, with the focus, the left and right arrow keys select another page; as in every Qt tab
+// dialog, Ctrl+Tab and Ctrl+PgDown select the next page and Ctrl+Shift+Tab and Ctrl+PgUp the previous
+// one, round the ends, wherever the focus is in the window. Tab is the selected page's index.
 class TabControl : public Element
 {
     Q_OBJECT
@@ -36,6 +37,7 @@ private:
     int stripHeight() const;
     QStyleOptionTab tabOption(int index) const;
     void showCurrentPage();
+    void stepPage(int step);
 
     QList<TabPage *> m_pages;
     int m_current = 0;

@@ -139,6 +139,9 @@ private slots:
     void measuringLabelsAreNeverOnScreen();
     void tabOrder();
     void layout();
+    void ctrlTabSwitchesTabsFromAnywhere();
+    void framesDrawTheirLineAboveWhatTheyHold();
+    void framedLabelsCentreTheirText();
     void everyElementFitsItsContainer();
     void textsFitTheirElements();
     void qtFileFilter_data();
@@ -1035,6 +1038,103 @@ void TestOptionsDialog::layout()
     // The default button is OK.
     QVERIFY(fixture.find<QPushButton>(u"cmdOk"_s)->isDefault());
     QVERIFY(fixture.find<CommonDialog>(u"cdColors"_s));
+}
+
+void TestOptionsDialog::ctrlTabSwitchesTabsFromAnywhere()
+{
+    OptionsFixture fixture;
+    fixture.open();
+    auto *tabs = fixture.find<TabControl>(u"SSTab1"_s);
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    // From OK, outside the tabs; round the last tab to the first and back.
+    const int last = tabs->count() - 1;
+    QCOMPARE(QApplication::focusWidget(), fixture.find(u"cmdOk"_s));
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentTab(), 1);
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(tabs->currentTab(), 2);
+    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    press(Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(tabs->currentTab(), 0);
+    press(Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(tabs->currentTab(), last);
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentTab(), 0);
+    // From a name field, and from a colour swatch, which takes every key it is given.
+    fixture.focus(u"txtHomeText"_s);
+    press(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(tabs->currentTab(), 1);
+    fixture.focus(u"picTimeC"_s);
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentTab(), 2);
+    QCOMPARE(fixture.find<TextBox>(u"txtHomeText"_s)->text(), u"Home"_s);
+}
+
+void TestOptionsDialog::framesDrawTheirLineAboveWhatTheyHold()
+{
+    // At the dialog's own fonts and at a larger one, the frame's top line runs through its caption, above
+    // every element the frame holds; at the design's fonts the caption stands clear of them too.
+    for (const double points : {0.0, 11.25}) {
+        OptionsFixture fixture;
+        frmOptions &dialog = fixture.open();
+        for (QGroupBox *frame : dialog.findChildren<QGroupBox *>()) {
+            if (points > 0) {
+                QFont font = frame->font();
+                font.setPointSizeF(points);
+                frame->setFont(font);
+            }
+            QImage drawn(frame->size(), QImage::Format_RGB32);
+            drawn.fill(Qt::magenta);
+            frame->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
+            // The first row painted near the right edge, where no caption stands, is the top line.
+            int line = 0;
+            while (line < drawn.height() && drawn.pixel(drawn.width() - 6, line) == QColor(Qt::magenta).rgb())
+                ++line;
+            const int caption = frame->fontMetrics().height();
+            const QString name = frame->objectName() + u" at %1 pt"_s.arg(frame->font().pointSizeF());
+            QVERIFY2(line < caption, qPrintable(name + u": line at %1"_s.arg(line)));
+            for (const QWidget *held : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                QVERIFY2(held->y() > line, qPrintable(name + u" covers its line with "_s + held->objectName()));
+                QVERIFY2(points > 0 || held->y() >= caption
+                             || held->x() > frame->fontMetrics().horizontalAdvance(frame->title()) + 10,
+                         qPrintable(name + u" covers its caption with "_s + held->objectName()));
+            }
+        }
+    }
+}
+
+void TestOptionsDialog::framedLabelsCentreTheirText()
+{
+    OptionsFixture fixture;
+    frmOptions &dialog = fixture.open();
+    int checked = 0;
+    for (Label *label : dialog.findChildren<Label *>()) {
+        if (label->borderStyle() != 1 || label->autoSize() || label->caption().isEmpty())
+            continue;
+        QImage drawn(label->size(), QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        label->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
+        // The rows that hold ink, inside the two-pixel frame.
+        const int inside = drawn.height() - 4;
+        int first = -1, last = -1;
+        for (int y = 2; y < drawn.height() - 2; ++y) {
+            for (int x = 3; x < drawn.width() - 3; ++x) {
+                if (qGray(drawn.pixel(x, y)) < 128) {
+                    first = first < 0 ? y : first;
+                    last = y;
+                    break;
+                }
+            }
+        }
+        QVERIFY2(first >= 0, qPrintable(label->objectName()));
+        const int above = first - 2, below = 2 + inside - 1 - last;
+        QVERIFY2(std::abs(above - below) <= 2,
+                 qPrintable(label->objectName() + u": %1 pixels above the text, %2 below"_s.arg(above).arg(below)));
+        ++checked;
+    }
+    QVERIFY(checked >= 7);
 }
 
 void TestOptionsDialog::everyElementFitsItsContainer()
