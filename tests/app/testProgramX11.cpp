@@ -8,10 +8,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 
-// After every Qt header: Xlib's macros (None, KeyPress, Bool...) would clash with Qt's names.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
+#include "support/XInput.h"
 
 using namespace Qt::StringLiterals;
 
@@ -158,9 +155,9 @@ void TestProgramX11::wholeSession()
 // while it is still opening (measuring a long team name lets pending events run) and open nothing.
 void TestProgramX11::f2AgainWhileTheOptionsOpenOpensNoSecondDialog()
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    XInput x;
     int event = 0, error = 0, major = 0, minor = 0;
-    if (!x11 || !XTestQueryExtension(x11->display(), &event, &error, &major, &minor))
+    if (!x.isOpen() || !XTestQueryExtension(x.display(), &event, &error, &major, &minor))
         QSKIP("the X server has no XTest extension");
     ProgramFixture fixture;
     fixture.realOptionsDialog = true;
@@ -192,13 +189,8 @@ void TestProgramX11::f2AgainWhileTheOptionsOpenOpensNoSecondDialog()
         }
     });
     watch.start();
-    Display *display = x11->display();
-    const KeyCode f2 = XKeysymToKeycode(display, XK_F2);
-    for (int press = 0; press < 3; ++press) {
-        XTestFakeKeyEvent(display, f2, True, CurrentTime);
-        XTestFakeKeyEvent(display, f2, False, CurrentTime);
-    }
-    XFlush(display);
+    for (int press = 0; press < 3; ++press)
+        x.key(XK_F2);
     QTRY_VERIFY_WITH_TIMEOUT(opened > 0 && optionsDialogs() == 0, 10000);
     QTest::qWait(500);
     QCOMPARE(optionsDialogs(), 0);

@@ -31,10 +31,9 @@ protected:
 
 // After every Qt header and the code that names QEvent::KeyPress: Xlib's macros (None, KeyPress, Bool...)
 // would clash with Qt's names.
+#include "support/XInput.h"
+
 #include <X11/XKBlib.h>
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
 
 using namespace Qt::StringLiterals;
 
@@ -61,11 +60,10 @@ private slots:
 private:
     bool setLayout(const QString &layout, const QString &variant = {});
     bool useLayout(const QString &layout, const QString &probeText);
-    void press(unsigned keyCode);
     void setNumLock(bool on);
     bool numLock() const;
 
-    Display *m_display = nullptr;
+    XInput m_x;
     QString m_setxkbmap;
     QString m_foundLayout;
     QString m_foundVariant;
@@ -77,11 +75,9 @@ void TestKeyboardLayouts::initTestCase()
 {
     if (QGuiApplication::platformName() != u"xcb"_s)
         QSKIP("needs an X server (run through scripts/test)");
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     int event = 0, error = 0, major = 0, minor = 0;
-    if (!x11 || !XTestQueryExtension(x11->display(), &event, &error, &major, &minor))
+    if (!m_x.isOpen() || !XTestQueryExtension(m_x.display(), &event, &error, &major, &minor))
         QSKIP("the X server has no XTest extension");
-    m_display = x11->display();
     m_setxkbmap = QStandardPaths::findExecutable(u"setxkbmap"_s);
     if (m_setxkbmap.isEmpty())
         QSKIP("setxkbmap is missing (Debian package x11-xkb-utils)");
@@ -102,7 +98,7 @@ void TestKeyboardLayouts::initTestCase()
 // Other tests share the X server: they get back the keyboard they had.
 void TestKeyboardLayouts::cleanupTestCase()
 {
-    if (!m_display || m_foundLayout.isEmpty())
+    if (m_foundLayout.isEmpty())
         return;
     QVERIFY(setLayout(m_foundLayout, m_foundVariant));
     setNumLock(m_foundNumLock);
@@ -124,25 +120,18 @@ bool TestKeyboardLayouts::useLayout(const QString &layout, const QString &probeT
         if (!setLayout(layout))
             return false;
         m_texts.texts.remove(BesideTopRow0);
-        press(BesideTopRow0);
+        m_x.pressKeyCode(BesideTopRow0);
         if (QTest::qWaitFor([&] { return m_texts.texts.value(BesideTopRow0) == probeText; }, 2000))
             return true;
     }
     return false;
 }
 
-void TestKeyboardLayouts::press(unsigned keyCode)
-{
-    XTestFakeKeyEvent(m_display, keyCode, True, CurrentTime);
-    XTestFakeKeyEvent(m_display, keyCode, False, CurrentTime);
-    XFlush(m_display);
-}
-
 void TestKeyboardLayouts::setNumLock(bool on)
 {
-    const unsigned mask = XkbKeysymToModifiers(m_display, XK_Num_Lock);
-    XkbLockModifiers(m_display, XkbUseCoreKbd, mask, on ? mask : 0);
-    XFlush(m_display);
+    const unsigned mask = XkbKeysymToModifiers(m_x.display(), XK_Num_Lock);
+    XkbLockModifiers(m_x.display(), XkbUseCoreKbd, mask, on ? mask : 0);
+    XFlush(m_x.display());
     if (!QTest::qWaitFor([this, on] { return numLock() == on; }, 2000))
         qWarning("NumLock did not change");
     QTest::qWait(50);
@@ -151,8 +140,8 @@ void TestKeyboardLayouts::setNumLock(bool on)
 bool TestKeyboardLayouts::numLock() const
 {
     XkbStateRec state {};
-    XkbGetState(m_display, XkbUseCoreKbd, &state);
-    return state.locked_mods & XkbKeysymToModifiers(m_display, XK_Num_Lock);
+    XkbGetState(m_x.display(), XkbUseCoreKbd, &state);
+    return state.locked_mods & XkbKeysymToModifiers(m_x.display(), XK_Num_Lock);
 }
 
 void TestKeyboardLayouts::samePhysicalKeysOnEveryLayout_data()
@@ -187,31 +176,31 @@ void TestKeyboardLayouts::samePhysicalKeysOnEveryLayout()
     // The top-row keys 1, 5 and Enter in the home score.
     fixture.focus(u"nledHomeScore"_s);
     for (unsigned key : {TopRow1, TopRow5, Return})
-        press(key);
+        m_x.pressKeyCode(key);
     QTRY_COMPARE(fixture.caption(u"nledHomeScore"_s), u"15"_s);
 
     // Command letters follow the letters the layout prints.
-    press(keyZ);
+    m_x.pressKeyCode(keyZ);
     QTRY_COMPARE(fixture.caption(u"nledHomeScore"_s), u"16"_s);
-    press(keyQ);
+    m_x.pressKeyCode(keyQ);
     QTRY_COMPARE(fixture.caption(u"nledVisitorScore"_s), u"1"_s);
 
     // Top row and keypad together in a set: 25, the keypad's decimal key, 23, the keypad's Enter.
     fixture.focus(u"picSet1"_s);
     for (unsigned key : {TopRow2, TopRow5, KeypadDel, Keypad2, Keypad3, KeypadEnter})
-        press(key);
+        m_x.pressKeyCode(key);
     QTRY_COMPARE(fixture.caption(u"nledSet1H"_s), u"25"_s);
     QCOMPARE(fixture.caption(u"nledSet1V"_s), u"23"_s);
 
     // Without NumLock the keypad's Del key is Delete, the clear key; keypad 5 does nothing.
     setNumLock(false);
     fixture.focus(u"picSet1"_s);
-    press(Keypad5);
-    press(KeypadDel);
+    m_x.pressKeyCode(Keypad5);
+    m_x.pressKeyCode(KeypadDel);
     QTRY_COMPARE(fixture.caption(u"nledSet1H"_s), u"-1"_s);
     QCOMPARE(fixture.caption(u"nledSet1V"_s), u"-1"_s);
     fixture.focus(u"nledHomeScore"_s);
-    press(Delete);
+    m_x.pressKeyCode(Delete);
     QTRY_COMPARE(fixture.caption(u"nledHomeScore"_s), u"-1"_s);
 }
 

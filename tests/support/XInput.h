@@ -64,6 +64,14 @@ public:
         XFlush(m_display);
     }
 
+    // A physical key by its X key code, whatever the keyboard layout prints on it.
+    void pressKeyCode(unsigned keyCode)
+    {
+        XTestFakeKeyEvent(m_display, keyCode, True, CurrentTime);
+        XTestFakeKeyEvent(m_display, keyCode, False, CurrentTime);
+        XFlush(m_display);
+    }
+
 private:
     void send(KeySym symbol, int down)
     {
