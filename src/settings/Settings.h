@@ -38,6 +38,19 @@ struct Settings
     QString VisitorPic;
     QString BoardPic;
     qint16 LEDType = 0;
+    // [Rules]: the rules assistance. Mode is "Off", "Indoor", "Beach" or "Custom"; the numbers and
+    // WinByTwo are the custom rules. The two timeout keys are command keys like the seven above.
+    QString Mode;
+    qint16 SetsToWin = 0;
+    qint16 SetPoints = 0;
+    qint16 DecidingSetPoints = 0;
+    bool WinByTwo = false;
+    bool ServeFollowsPoint = false;
+    bool BoardMarker = false;
+    qint16 TimeoutKeyHome = 0;
+    qint16 TimeoutKeyVisitor = 0;
+    bool TimeoutBuzzer = false;
+    bool TimeoutOnBoard = false;
 
     static Settings &instance();
 };

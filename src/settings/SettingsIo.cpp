@@ -17,6 +17,8 @@ const QString ColorSettings = u"ColorSettings"_s;
 const QString KeySettings = u"KeySettings"_s;
 const QString TextSettings = u"TextSettings"_s;
 const QString PicSettings = u"PicSettings"_s;
+const QString Rules = u"Rules"_s;
+const QStringList RulesModes {u"Off"_s, u"Indoor"_s, u"Beach"_s, u"Custom"_s};
 
 template<typename Integer> std::optional<Integer> toInteger(double value)
 {
@@ -53,6 +55,38 @@ std::optional<QString> convert(const QString &text, QString &field)
     return std::nullopt;
 }
 
+std::optional<QString> convert(const QString &text, bool &field)
+{
+    const QString answer = text.trimmed();
+    if (answer.compare(u"Yes"_s, Qt::CaseInsensitive) != 0 && answer.compare(u"No"_s, Qt::CaseInsensitive) != 0)
+        return u"Yes or No"_s;
+    field = answer.compare(u"Yes"_s, Qt::CaseInsensitive) == 0;
+    return std::nullopt;
+}
+
+// A text field that holds one word of a few, kept in the spelling of the list.
+struct Choice
+{
+    const QStringList &words;
+    QString &field;
+};
+
+std::optional<QString> convert(const QString &text, Choice choice)
+{
+    for (const QString &word : choice.words) {
+        if (text.trimmed().compare(word, Qt::CaseInsensitive) == 0) {
+            choice.field = word;
+            return std::nullopt;
+        }
+    }
+    return u"one of "_s + choice.words.join(u", "_s);
+}
+
+QString yesNo(bool value)
+{
+    return value ? u"Yes"_s : u"No"_s;
+}
+
 QString defaultBuzzerFile()
 {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + QDir::separator() + u"buzzer.wav"_s;
@@ -68,7 +102,7 @@ std::optional<SettingsLoadError> LoadSettings(const SettingsStore &store, Settin
     Settings loaded;
     std::optional<SettingsLoadError> error;
     // Reads one key into its field unless an earlier key has failed.
-    const auto read = [&](const QString &section, const QString &key, const QString &defaultText, auto &field) {
+    const auto read = [&](const QString &section, const QString &key, const QString &defaultText, auto &&field) {
         if (error)
             return;
         const QString text = store.GetSetting(section, key, defaultText);
@@ -106,6 +140,18 @@ std::optional<SettingsLoadError> LoadSettings(const SettingsStore &store, Settin
     read(PicSettings, u"VisitorPic"_s, QString(), loaded.VisitorPic);
     read(PicSettings, u"BoardPic"_s, QString(), loaded.BoardPic);
     read(PicSettings, u"LEDType"_s, u"0"_s, loaded.LEDType);
+
+    read(Rules, u"Mode"_s, u"Off"_s, Choice {RulesModes, loaded.Mode});
+    read(Rules, u"SetsToWin"_s, u"3"_s, loaded.SetsToWin);
+    read(Rules, u"SetPoints"_s, u"25"_s, loaded.SetPoints);
+    read(Rules, u"DecidingSetPoints"_s, u"15"_s, loaded.DecidingSetPoints);
+    read(Rules, u"WinByTwo"_s, u"Yes"_s, loaded.WinByTwo);
+    read(Rules, u"ServeFollowsPoint"_s, u"No"_s, loaded.ServeFollowsPoint);
+    read(Rules, u"BoardMarker"_s, u"Yes"_s, loaded.BoardMarker);
+    read(Rules, u"TimeoutKeyHome"_s, u"118"_s, loaded.TimeoutKeyHome);
+    read(Rules, u"TimeoutKeyVisitor"_s, u"119"_s, loaded.TimeoutKeyVisitor);
+    read(Rules, u"TimeoutBuzzer"_s, u"No"_s, loaded.TimeoutBuzzer);
+    read(Rules, u"TimeoutOnBoard"_s, u"No"_s, loaded.TimeoutOnBoard);
 
     if (!error)
         settings = loaded;
@@ -153,6 +199,19 @@ std::optional<QString> SaveSettings(SettingsStore &store, const Settings &settin
     write(PicSettings, u"LEDType"_s, number(settings.LEDType));
 
     write(KeySettings, u"IsKeyCode"_s, u"Yes"_s);
+
+    // Whatever the record holds, the next start can read what is written.
+    write(Rules, u"Mode"_s, RulesModes.contains(settings.Mode) ? settings.Mode : RulesModes.first());
+    write(Rules, u"SetsToWin"_s, number(settings.SetsToWin));
+    write(Rules, u"SetPoints"_s, number(settings.SetPoints));
+    write(Rules, u"DecidingSetPoints"_s, number(settings.DecidingSetPoints));
+    write(Rules, u"WinByTwo"_s, yesNo(settings.WinByTwo));
+    write(Rules, u"ServeFollowsPoint"_s, yesNo(settings.ServeFollowsPoint));
+    write(Rules, u"BoardMarker"_s, yesNo(settings.BoardMarker));
+    write(Rules, u"TimeoutKeyHome"_s, number(settings.TimeoutKeyHome));
+    write(Rules, u"TimeoutKeyVisitor"_s, number(settings.TimeoutKeyVisitor));
+    write(Rules, u"TimeoutBuzzer"_s, yesNo(settings.TimeoutBuzzer));
+    write(Rules, u"TimeoutOnBoard"_s, yesNo(settings.TimeoutOnBoard));
 
     if (!written || !store.commit())
         return store.errorString();
