@@ -15,6 +15,7 @@ const QString KeyPage = u"tabKeyControls"_s;
 const QString ColorPage = u"tabColorControls"_s;
 const QString TextPage = u"tabTextControls"_s;
 const QString PicturePage = u"tabPictures"_s;
+const QString RulesPage = u"tabRules"_s;
 
 QFont arial(double points, bool bold = false)
 {
@@ -40,9 +41,9 @@ ElementDesign label(const QString &name, const QString &container, const QString
 }
 
 // The framed, centred read-out beside a key button.
-ElementDesign keyReadout(const QString &name, QList<int> box)
+ElementDesign keyReadout(const QString &name, QList<int> box, const QString &page = KeyPage)
 {
-    return label(name, KeyPage, QString(), box, {{"BorderStyle", FixedSingle}, {"Alignment", Center}});
+    return label(name, page, QString(), box, {{"BorderStyle", FixedSingle}, {"Alignment", Center}});
 }
 
 ElementDesign frame(const QString &name, const QString &container, const QString &title, QList<int> box,
@@ -119,6 +120,25 @@ ElementDesign measuringLabel(const QString &name, const QString &text, QList<int
                   {"FontBold", true},
                   {"BorderStyle", FixedSingle},
                   {"AutoSize", true}});
+}
+
+ElementDesign checkBox(const QString &name, const QString &text, int top, int tabIndex)
+{
+    QList<DesignProperty> properties = twipsGeometry(120, top, 2535, 315);
+    properties.append({"text", text});
+    return {name, u"CheckBox"_s, u"fraAssistance"_s, properties, tabIndex, Focus::TabStop};
+}
+
+// A number of the custom rules: its caption and its spin box.
+QList<ElementDesign> customNumber(const QString &caption, const QString &spinBox, int top, int maximum, int tabIndex)
+{
+    QList<DesignProperty> properties = twipsGeometry(1800, top - 60, 735, 315);
+    properties += {{"minimum", 1}, {"maximum", maximum}};
+    return {
+        label(u"lbl"_s + spinBox.mid(3), u"fraCustomRules"_s, caption, {120, top, 1575, 255},
+              {{"Alignment", LeftJustify}}),
+        {spinBox, u"SpinBox"_s, u"fraCustomRules"_s, properties, tabIndex, Focus::TabStop},
+    };
 }
 
 ElementDesign tabPage(const QString &name, const QString &caption)
@@ -213,6 +233,34 @@ QList<ElementDesign> pictures()
         };
 }
 
+QList<ElementDesign> rulesControls()
+{
+    QList<DesignProperty> modes = twipsGeometry(840, 480, 1935, 315);
+    modes.append({"Items", QStringList {u"Off"_s, u"Indoor"_s, u"Beach"_s, u"Custom"_s}});
+    QList<DesignProperty> winByTwo = twipsGeometry(120, 1440, 2535, 315);
+    winByTwo.append({"text", u"Win by two points"_s});
+    return QList<ElementDesign> {
+               label(u"lblRulesMode"_s, RulesPage, u"Rules:"_s, {120, 540, 615, 255}, {{"Alignment", LeftJustify}}),
+               {u"cmbRulesMode"_s, u"ComboBox"_s, RulesPage, modes, 48, Focus::TabStop},
+               frame(u"fraCustomRules"_s, RulesPage, u"Custom Rules:"_s, {120, 960, 2775, 1815}),
+           }
+    + customNumber(u"Sets to win:"_s, u"spnSetsToWin"_s, 360, 3, 49)
+        + customNumber(u"Points per set:"_s, u"spnSetPoints"_s, 750, 99, 50)
+        + customNumber(u"Deciding set:"_s, u"spnDecidingSetPoints"_s, 1140, 99, 51)
+        + QList<ElementDesign> {
+            {u"chkWinByTwo"_s, u"CheckBox"_s, u"fraCustomRules"_s, winByTwo, 52, Focus::TabStop},
+            frame(u"fraAssistance"_s, RulesPage, u"Assistance:"_s, {3000, 420, 2775, 1935}),
+            checkBox(u"chkServeFollowsPoint"_s, u"Serve follows the point"_s, 300, 53),
+            checkBox(u"chkBoardMarker"_s, u"Set / match point on board"_s, 690, 54),
+            checkBox(u"chkTimeoutBuzzer"_s, u"Buzzer when a timeout ends"_s, 1080, 55),
+            checkBox(u"chkTimeoutOnBoard"_s, u"Timeout on the board clock"_s, 1470, 56),
+            button(u"cmdTimeoutHome"_s, RulesPage, u"Home Timeout"_s, {120, 2940, 1695, 375}, 57),
+            keyReadout(u"lblTimeoutHome"_s, {1800, 2940, 1095, 375}, RulesPage),
+            button(u"cmdTimeoutVisitor"_s, RulesPage, u"Visitor Timeout"_s, {120, 3360, 1695, 375}, 58),
+            keyReadout(u"lblTimeoutVisitor"_s, {1800, 3360, 1095, 375}, RulesPage),
+        };
+}
+
 } // namespace
 
 namespace OptionsDesign {
@@ -229,8 +277,9 @@ QList<ElementDesign> elements()
                tabPage(ColorPage, u"Color Controls"_s),
                tabPage(TextPage, u"Text Controls"_s),
                tabPage(PicturePage, u"Pictures"_s),
+               tabPage(RulesPage, u"Rules"_s),
            }
-    + keyControls() + colorControls() + textControls() + pictures()
+    + keyControls() + colorControls() + textControls() + pictures() + rulesControls()
         + QList<ElementDesign> {
             {u"cmdOk"_s, u"CommandButton"_s, {}, ok, 31, Focus::TabStop},
             button(u"cmdCancel"_s, {}, u"&Cancel"_s, {2985, 4320, 1080, 375}, 32),

@@ -4,6 +4,7 @@
 #include "dialogs/CommonDialog.h"
 #include "dialogs/QtCommonDialog.h"
 #include "dialogs/QtDialogPrompts.h"
+#include "dialogs/RulesPage.h"
 #include "dialogs/frmChooseKey.h"
 #include "settings/KeyCodeToStr.h"
 #include "settings/Settings.h"
@@ -131,6 +132,11 @@ const QList<frmOptions::KeyCommand> &frmOptions::keyCommands()
          116},
         {"cmdVisitorOne", "lblVisitorOne", u"increase visitor score by 1"_s, &Settings::VisitorOneKey,
          &frmOptions::VisitorOneKeyTemp, 117},
+        // On the "Rules" tab; taken like the others, so that no key serves two commands.
+        {"cmdTimeoutHome", "lblTimeoutHome", u"take a timeout for home"_s, &Settings::TimeoutKeyHome,
+         &frmOptions::TimeoutKeyHomeTemp, 118},
+        {"cmdTimeoutVisitor", "lblTimeoutVisitor", u"take a timeout for the visitor"_s, &Settings::TimeoutKeyVisitor,
+         &frmOptions::TimeoutKeyVisitorTemp, 119},
     };
     return commands;
 }
@@ -192,6 +198,7 @@ void frmOptions::findElements()
     m_ledType = element<ComboBox>("cmbLedType");
     m_digitPreview = element<SegmentPanel>("pledPreview");
     m_ok = element<CommandButton>("cmdOk");
+    m_rulesPage = new RulesPage(this);
 }
 
 void frmOptions::connectElements()
@@ -244,6 +251,7 @@ void frmOptions::Form_Load()
     m_home->setText(m_settings.HomeText);
     m_visitor->setText(m_settings.VisitorText);
     m_buzzerFile->setCaption(buzzerFileText(BuzzTemp));
+    m_rulesPage->load(m_settings);
 }
 
 void frmOptions::loadKeys()
@@ -374,6 +382,7 @@ void frmOptions::cmdBuzzerSound_Click()
         return;
     BuzzTemp = path;
     m_buzzerFile->setCaption(buzzerFileText(BuzzTemp));
+    m_rulesPage->load(m_settings);
 }
 
 void frmOptions::changePicture(const PictureSlot &slot)
@@ -460,6 +469,7 @@ void frmOptions::cmdOk_Click()
     for (const PictureSlot &slot : pictureSlots())
         m_settings.*slot.path = this->*slot.temp;
     m_settings.LEDType = m_keptLedType.value_or(qint16(m_ledType->currentIndex()));
+    m_rulesPage->save(m_settings);
     save();
     accept();
 }

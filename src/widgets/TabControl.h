@@ -5,10 +5,10 @@
 class QStyleOptionTab;
 class TabPage;
 
-// A tabbed container: a row of tabs of equal width across its top, one per page, and the page of the
-// selected tab beneath; the other pages are hidden. The tabs are drawn with the platform style. A click
-// on a tab or, with the focus, the left and right arrow keys select another page. Tab is the selected
-// page's index.
+// A tabbed container: a row of tabs across its top, one per page, of equal width unless a caption would
+// not fit, and the page of the selected tab beneath; the other pages are hidden. The tabs are drawn with
+// the platform style. A click on a tab or, with the focus, the left and right arrow keys select another
+// page. Tab is the selected page's index.
 class TabControl : public Element
 {
     Q_OBJECT
@@ -34,6 +34,7 @@ protected:
 
 private:
     int stripHeight() const;
+    QList<int> tabWidths() const;
     QStyleOptionTab tabOption(int index) const;
     void showCurrentPage();
 
