@@ -4,6 +4,7 @@
 #include "board/ColorScheme.h"
 #include "board/NumLockPolicy.h"
 #include "board/QtLayoutWindow.h"
+#include "board/RulesChoice.h"
 #include "board/SelectionHighlight.h"
 #include "platform/NumLockState.h"
 #include "platform/SoundPlayer.h"
@@ -29,12 +30,15 @@ namespace {
 
 CommandKeys commandKeysOf(const Settings &settings)
 {
-    return {settings.StartStopClockKey, settings.ResetClockKey, settings.ClockSwitchKey, settings.ClearKey,
-            settings.BuzzerKey,         settings.HomeOneKey,    settings.VisitorOneKey};
+    return {settings.StartStopClockKey, settings.ResetClockKey,  settings.ClockSwitchKey,
+            settings.ClearKey,          settings.BuzzerKey,      settings.HomeOneKey,
+            settings.VisitorOneKey,     settings.TimeoutKeyHome, settings.TimeoutKeyVisitor};
 }
 
 constexpr qint16 ZKey = 90;
 constexpr qint16 YKey = 89;
+constexpr qint16 EnterKey = 13;
+constexpr qint16 EscapeKey = 27;
 
 } // namespace
 
@@ -62,6 +66,8 @@ frmScoreboard::frmScoreboard(const WindowDesign &design, const Settings &setting
     Q_ASSERT_X(builder.errors().isEmpty(), "frmScoreboard", qPrintable(builder.errors().join(u'\n')));
 
     findElements();
+    // Made after the design's elements, so that the notices lie above them.
+    m_rulesOverlay = std::make_unique<RulesOverlay>(this, QSize(design.clientWidth, design.clientHeight));
     for (QWidget *focusable : std::as_const(m_highlighted))
         connectKeys(focusable);
     for (const char *name :
@@ -73,6 +79,7 @@ frmScoreboard::frmScoreboard(const WindowDesign &design, const Settings &setting
     connect(m_buzzer, &SoundDevice::Done, this, &frmScoreboard::buzzerDone);
     connect(&m_match, &Match::changed, this, &frmScoreboard::showMatch);
     connect(&m_match, &Match::buzzerRequested, this, &frmScoreboard::Buzzer);
+    connect(&m_match, &Match::assistanceChanged, this, &frmScoreboard::showRules);
     Form_Load();
 }
 
@@ -166,6 +173,7 @@ void frmScoreboard::Form_Load()
 {
     RecordLayout();
     openBuzzer();
+    applyRules();
     showMatch(MatchChange::Scores | MatchChange::GamesWon | MatchChange::Sets);
     RefreshTime();
     UpdateLabels();
@@ -192,7 +200,7 @@ void frmScoreboard::showBoard()
 
 void frmScoreboard::elementKeyDown(const QWidget *element, qint16 keyCode, int shift)
 {
-    if (undoKey(keyCode, shift))
+    if (setEndKey(keyCode) || undoKey(keyCode, shift))
         return;
     AllKeyCode(keyCode);
     m_match.typedEntry(element->objectName(), keyCode, m_settings.ClearKey);
@@ -210,6 +218,19 @@ bool frmScoreboard::undoKey(qint16 keyCode, int shift)
         m_match.redo();
     else
         return false;
+    return true;
+}
+
+// While a won set waits for the operator, Enter confirms it and Esc answers "not yet"; taken before the
+// command keys and the typed entry, so that Enter does not also commit what was typed into a field.
+bool frmScoreboard::setEndKey(qint16 keyCode)
+{
+    if ((keyCode != EnterKey && keyCode != EscapeKey) || !m_match.pendingSetEnd())
+        return false;
+    if (keyCode == EnterKey)
+        m_match.confirmSetEnd();
+    else
+        m_match.declineSetEnd();
     return true;
 }
 
@@ -249,9 +270,21 @@ void frmScoreboard::showMatch(MatchChanges what)
     }
     if (what & MatchChange::Possession)
         UpdatePoss();
-    // Starting, stopping and switching the clock show at the next tick; a value set shows at once.
-    if (what & MatchChange::ClockValue)
+    // Starting, stopping and switching the clock show at the next tick; a value set and a timeout's
+    // countdown show at once.
+    if (what & (MatchChange::ClockValue | MatchChange::Timeouts))
         RefreshTime();
+    showRules();
+}
+
+void frmScoreboard::applyRules()
+{
+    m_match.setRules(RulesChoice::ruleSet(m_settings));
+}
+
+void frmScoreboard::showRules()
+{
+    m_rulesOverlay->show(m_match, m_settings);
 }
 
 void frmScoreboard::AllKeyUp(qint16 keyCode, int)
@@ -267,6 +300,8 @@ void frmScoreboard::UpdateNumLock()
 
 void frmScoreboard::afterOptionsDialog()
 {
+    applyRules();
+    showRules();
     UpdateLabels();
     UpdateFormColors();
     RefreshTime();
@@ -289,6 +324,7 @@ void frmScoreboard::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     RescaleLayout();
+    m_rulesOverlay->place(size());
     ObjectSelected(nullptr);
     UpdateLabels();
     if (m_openingSettles)
@@ -308,7 +344,9 @@ void frmScoreboard::UpdateFormColors()
 
 void frmScoreboard::RefreshTime()
 {
-    const ClockDisplay display = m_match.refreshClock(QTime::currentTime());
+    ClockDisplay display = m_match.refreshClock(QTime::currentTime());
+    if (const auto timeout = m_match.timeoutCountdown(); timeout && m_settings.TimeoutOnBoard)
+        display = ClockDisplay::choose(false, timeout->remaining, {});
     m_clock->setFieldUnits(display.FieldUnits);
     m_clock->setCaption(display.Caption);
 }
@@ -369,7 +407,7 @@ void frmScoreboard::UpdatePoss()
 void frmScoreboard::keyPressEvent(QKeyEvent *event)
 {
     const qint16 keyCode = VirtualKey::fromKeyEvent(*event);
-    if (!undoKey(keyCode, VirtualKey::shiftState(event->modifiers())))
+    if (!setEndKey(keyCode) && !undoKey(keyCode, VirtualKey::shiftState(event->modifiers())))
         AllKeyCode(keyCode);
     event->accept();
 }
