@@ -15,7 +15,7 @@ const QString KeyPage = u"tabKeyControls"_s;
 const QString ColorPage = u"tabColorControls"_s;
 const QString TextPage = u"tabTextControls"_s;
 const QString PicturePage = u"tabPictures"_s;
-const QString RulesPage = u"tabRules"_s;
+const QString RulesTabPage = u"tabRules"_s;
 
 QFont arial(double points, bool bold = false)
 {
@@ -240,24 +240,24 @@ QList<ElementDesign> rulesControls()
     QList<DesignProperty> winByTwo = twipsGeometry(120, 1440, 2535, 315);
     winByTwo.append({"text", u"Win by two points"_s});
     return QList<ElementDesign> {
-               label(u"lblRulesMode"_s, RulesPage, u"Rules:"_s, {120, 540, 615, 255}, {{"Alignment", LeftJustify}}),
-               {u"cmbRulesMode"_s, u"ComboBox"_s, RulesPage, modes, 48, Focus::TabStop},
-               frame(u"fraCustomRules"_s, RulesPage, u"Custom Rules:"_s, {120, 960, 2775, 1815}),
+               label(u"lblRulesMode"_s, RulesTabPage, u"Rules:"_s, {120, 540, 615, 255}, {{"Alignment", LeftJustify}}),
+               {u"cmbRulesMode"_s, u"ComboBox"_s, RulesTabPage, modes, 48, Focus::TabStop},
+               frame(u"fraCustomRules"_s, RulesTabPage, u"Custom Rules:"_s, {120, 960, 2775, 1815}),
            }
     + customNumber(u"Sets to win:"_s, u"spnSetsToWin"_s, 360, 3, 49)
         + customNumber(u"Points per set:"_s, u"spnSetPoints"_s, 750, 99, 50)
         + customNumber(u"Deciding set:"_s, u"spnDecidingSetPoints"_s, 1140, 99, 51)
         + QList<ElementDesign> {
             {u"chkWinByTwo"_s, u"CheckBox"_s, u"fraCustomRules"_s, winByTwo, 52, Focus::TabStop},
-            frame(u"fraAssistance"_s, RulesPage, u"Assistance:"_s, {3000, 420, 2775, 1935}),
+            frame(u"fraAssistance"_s, RulesTabPage, u"Assistance:"_s, {3000, 420, 2775, 1935}),
             checkBox(u"chkServeFollowsPoint"_s, u"Serve follows the point"_s, 300, 53),
             checkBox(u"chkBoardMarker"_s, u"Set / match point on board"_s, 690, 54),
             checkBox(u"chkTimeoutBuzzer"_s, u"Buzzer when a timeout ends"_s, 1080, 55),
             checkBox(u"chkTimeoutOnBoard"_s, u"Timeout on the board clock"_s, 1470, 56),
-            button(u"cmdTimeoutHome"_s, RulesPage, u"Home Timeout"_s, {120, 2940, 1695, 375}, 57),
-            keyReadout(u"lblTimeoutHome"_s, {1800, 2940, 1095, 375}, RulesPage),
-            button(u"cmdTimeoutVisitor"_s, RulesPage, u"Visitor Timeout"_s, {120, 3360, 1695, 375}, 58),
-            keyReadout(u"lblTimeoutVisitor"_s, {1800, 3360, 1095, 375}, RulesPage),
+            button(u"cmdTimeoutHome"_s, RulesTabPage, u"Home Timeout"_s, {120, 2940, 1695, 375}, 57),
+            keyReadout(u"lblTimeoutHome"_s, {1800, 2940, 1095, 375}, RulesTabPage),
+            button(u"cmdTimeoutVisitor"_s, RulesTabPage, u"Visitor Timeout"_s, {120, 3360, 1695, 375}, 58),
+            keyReadout(u"lblTimeoutVisitor"_s, {1800, 3360, 1095, 375}, RulesTabPage),
         };
 }
 
@@ -277,7 +277,7 @@ QList<ElementDesign> elements()
                tabPage(ColorPage, u"Color Controls"_s),
                tabPage(TextPage, u"Text Controls"_s),
                tabPage(PicturePage, u"Pictures"_s),
-               tabPage(RulesPage, u"Rules"_s),
+               tabPage(RulesTabPage, u"Rules"_s),
            }
     + keyControls() + colorControls() + textControls() + pictures() + rulesControls()
         + QList<ElementDesign> {
