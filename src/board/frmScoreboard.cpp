@@ -4,6 +4,7 @@
 #include "board/ColorScheme.h"
 #include "board/NumLockPolicy.h"
 #include "board/QtLayoutWindow.h"
+#include "board/RulesChoice.h"
 #include "board/SelectionHighlight.h"
 #include "core/FileAccess.h"
 #include "platform/NumLockState.h"
@@ -29,12 +30,15 @@ namespace {
 
 CommandKeys commandKeysOf(const Settings &settings)
 {
-    return {settings.StartStopClockKey, settings.ResetClockKey, settings.ClockSwitchKey, settings.ClearKey,
-            settings.BuzzerKey,         settings.HomeOneKey,    settings.VisitorOneKey};
+    return {settings.StartStopClockKey, settings.ResetClockKey,  settings.ClockSwitchKey,
+            settings.ClearKey,          settings.BuzzerKey,      settings.HomeOneKey,
+            settings.VisitorOneKey,     settings.TimeoutKeyHome, settings.TimeoutKeyVisitor};
 }
 
 constexpr qint16 ZKey = 90;
 constexpr qint16 YKey = 89;
+constexpr qint16 EnterKey = 13;
+constexpr qint16 EscapeKey = 27;
 
 } // namespace
 
@@ -65,6 +69,8 @@ frmScoreboard::frmScoreboard(const WindowDesign &design, const Settings &setting
     Q_ASSERT_X(builder.errors().isEmpty(), "frmScoreboard", qPrintable(builder.errors().join(u'\n')));
 
     findElements();
+    // Made after the design's elements, so that the notices lie above them.
+    m_rulesOverlay = std::make_unique<RulesOverlay>(this, QSize(design.clientWidth, design.clientHeight));
     for (QWidget *focusable : std::as_const(m_highlighted))
         connectKeys(focusable);
     for (const char *name :
@@ -77,6 +83,7 @@ frmScoreboard::frmScoreboard(const WindowDesign &design, const Settings &setting
     connect(&m_match, &Match::changed, this, &frmScoreboard::showMatch);
     if (m_playsBuzzer)
         connect(&m_match, &Match::buzzerRequested, this, &frmScoreboard::Buzzer);
+    connect(&m_match, &Match::assistanceChanged, this, &frmScoreboard::showRules);
     Form_Load();
 }
 
@@ -185,6 +192,7 @@ void frmScoreboard::Form_Load()
 {
     RecordLayout();
     openBuzzer();
+    applyRules();
     showMatch(MatchChange::Scores | MatchChange::GamesWon | MatchChange::Sets);
     RefreshTime();
     UpdateLabels();
@@ -227,7 +235,7 @@ void frmScoreboard::placeOnScreen(QScreen *screen, bool fullScreen)
 
 void frmScoreboard::elementKeyDown(const QWidget *element, qint16 keyCode, int shift)
 {
-    if (operatorShortcut(keyCode, shift))
+    if (setEndKey(keyCode) || operatorShortcut(keyCode, shift))
         return;
     AllKeyCode(keyCode);
     m_match.typedEntry(element->objectName(), keyCode, m_settings.ClearKey);
@@ -247,6 +255,19 @@ bool frmScoreboard::operatorShortcut(qint16 keyCode, int shift)
         emit consoleRequested();
     else
         return false;
+    return true;
+}
+
+// While a won set waits for the operator, Enter confirms it and Esc answers "not yet"; taken before the
+// command keys and the typed entry, so that Enter does not also commit what was typed into a field.
+bool frmScoreboard::setEndKey(qint16 keyCode)
+{
+    if ((keyCode != EnterKey && keyCode != EscapeKey) || !m_match.pendingSetEnd())
+        return false;
+    if (keyCode == EnterKey)
+        m_match.confirmSetEnd();
+    else
+        m_match.declineSetEnd();
     return true;
 }
 
@@ -286,9 +307,21 @@ void frmScoreboard::showMatch(MatchChanges what)
     }
     if (what & MatchChange::Possession)
         UpdatePoss();
-    // Starting, stopping and switching the clock show at the next tick; a value set shows at once.
-    if (what & MatchChange::ClockValue)
+    // Starting, stopping and switching the clock show at the next tick; a value set and a timeout's
+    // countdown show at once.
+    if (what & (MatchChange::ClockValue | MatchChange::Timeouts))
         RefreshTime();
+    showRules();
+}
+
+void frmScoreboard::applyRules()
+{
+    m_match.setRules(RulesChoice::ruleSet(m_settings));
+}
+
+void frmScoreboard::showRules()
+{
+    m_rulesOverlay->show(m_match, m_settings);
 }
 
 void frmScoreboard::AllKeyUp(qint16 keyCode, int)
@@ -304,6 +337,8 @@ void frmScoreboard::UpdateNumLock()
 
 void frmScoreboard::afterOptionsDialog()
 {
+    applyRules();
+    showRules();
     UpdateLabels();
     UpdateFormColors();
     RefreshTime();
@@ -326,6 +361,7 @@ void frmScoreboard::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     RescaleLayout();
+    m_rulesOverlay->place(size());
     ObjectSelected(nullptr);
     UpdateLabels();
     if (m_openingSettles)
@@ -345,7 +381,9 @@ void frmScoreboard::UpdateFormColors()
 
 void frmScoreboard::RefreshTime()
 {
-    const ClockDisplay display = m_match.refreshClock(QTime::currentTime());
+    ClockDisplay display = m_match.refreshClock(QTime::currentTime());
+    if (const auto timeout = m_match.timeoutCountdown(); timeout && m_settings.TimeoutOnBoard)
+        display = ClockDisplay::choose(false, timeout->remaining, {});
     m_clock->setFieldUnits(display.FieldUnits);
     m_clock->setCaption(display.Caption);
 }
@@ -415,7 +453,7 @@ void frmScoreboard::UpdatePoss()
 void frmScoreboard::keyPressEvent(QKeyEvent *event)
 {
     const qint16 keyCode = VirtualKey::fromKeyEvent(*event);
-    if (!operatorShortcut(keyCode, VirtualKey::shiftState(event->modifiers())))
+    if (!setEndKey(keyCode) && !operatorShortcut(keyCode, VirtualKey::shiftState(event->modifiers())))
         AllKeyCode(keyCode);
     event->accept();
 }

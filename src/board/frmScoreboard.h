@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/LayoutEngine.h"
+#include "board/RulesOverlay.h"
 #include "core/Currency.h"
 #include "match/Match.h"
 #include "widgets/WindowDesign.h"
@@ -36,6 +37,9 @@ struct BoardServices
 // from its design table and shows the match it is given: every key press goes to the match, first to
 // its command dispatch and then to the typed entry of the focused field, and the LED fields, arrows and
 // clock show what the match says has changed. The buzzer and the NumLock policy are the board's own.
+// It hands the match the rule set of the settings and shows the rules assistance: the set and match point
+// marker, the question that closes a won set (answered with Enter or Esc) and, if the operator wants it,
+// a timeout's countdown in place of the game clock.
 class frmScoreboard : public QWidget
 {
     Q_OBJECT
@@ -111,7 +115,10 @@ private:
     void Form_Load();
     void elementKeyDown(const QWidget *element, qint16 keyCode, int shift);
     bool operatorShortcut(qint16 keyCode, int shift);
+    bool setEndKey(qint16 keyCode);
     void showMatch(MatchChanges what);
+    void applyRules();
+    void showRules();
     void openBuzzer();
     void reopenBuzzer();
     void buzzerDone();
@@ -139,6 +146,7 @@ private:
 
     LayoutEngine m_layout;
     bool m_playsBuzzer = true;
+    std::unique_ptr<RulesOverlay> m_rulesOverlay;
     bool m_buzzerPlaying = false;
     bool m_openingSettles = false;
 

@@ -16,6 +16,7 @@ const QString ColorPage = u"tabColorControls"_s;
 const QString TextPage = u"tabTextControls"_s;
 const QString PicturePage = u"tabPictures"_s;
 const QString ScreensPage = u"tabScreens"_s;
+const QString RulesTabPage = u"tabRules"_s;
 
 QFont arial(double points, bool bold = false)
 {
@@ -41,9 +42,9 @@ ElementDesign label(const QString &name, const QString &container, const QString
 }
 
 // The framed, centred read-out beside a key button.
-ElementDesign keyReadout(const QString &name, QList<int> box)
+ElementDesign keyReadout(const QString &name, QList<int> box, const QString &page = KeyPage)
 {
-    return label(name, KeyPage, QString(), box, {{"BorderStyle", FixedSingle}, {"Alignment", Center}});
+    return label(name, page, QString(), box, {{"BorderStyle", FixedSingle}, {"Alignment", Center}});
 }
 
 ElementDesign frame(const QString &name, const QString &container, const QString &title, QList<int> box,
@@ -120,6 +121,25 @@ ElementDesign measuringLabel(const QString &name, const QString &text, QList<int
                   {"FontBold", true},
                   {"BorderStyle", FixedSingle},
                   {"AutoSize", true}});
+}
+
+ElementDesign checkBox(const QString &name, const QString &text, int top, int tabIndex)
+{
+    QList<DesignProperty> properties = twipsGeometry(120, top, 2535, 315);
+    properties.append({"text", text});
+    return {name, u"CheckBox"_s, u"fraAssistance"_s, properties, tabIndex, Focus::TabStop};
+}
+
+// A number of the custom rules: its caption and its spin box.
+QList<ElementDesign> customNumber(const QString &caption, const QString &spinBox, int top, int maximum, int tabIndex)
+{
+    QList<DesignProperty> properties = twipsGeometry(1800, top - 60, 735, 315);
+    properties += {{"minimum", 1}, {"maximum", maximum}};
+    return {
+        label(u"lbl"_s + spinBox.mid(3), u"fraCustomRules"_s, caption, {120, top, 1575, 255},
+              {{"Alignment", LeftJustify}}),
+        {spinBox, u"SpinBox"_s, u"fraCustomRules"_s, properties, tabIndex, Focus::TabStop},
+    };
 }
 
 ElementDesign tabPage(const QString &name, const QString &caption)
@@ -233,6 +253,34 @@ QList<ElementDesign> screens()
     };
 }
 
+QList<ElementDesign> rulesControls()
+{
+    QList<DesignProperty> modes = twipsGeometry(840, 480, 1935, 315);
+    modes.append({"Items", QStringList {u"Off"_s, u"Indoor"_s, u"Beach"_s, u"Custom"_s}});
+    QList<DesignProperty> winByTwo = twipsGeometry(120, 1440, 2535, 315);
+    winByTwo.append({"text", u"Win by two points"_s});
+    return QList<ElementDesign> {
+               label(u"lblRulesMode"_s, RulesTabPage, u"Rules:"_s, {120, 540, 615, 255}, {{"Alignment", LeftJustify}}),
+               {u"cmbRulesMode"_s, u"ComboBox"_s, RulesTabPage, modes, 50, Focus::TabStop},
+               frame(u"fraCustomRules"_s, RulesTabPage, u"Custom Rules:"_s, {120, 960, 2775, 1815}),
+           }
+    + customNumber(u"Sets to win:"_s, u"spnSetsToWin"_s, 360, 3, 51)
+        + customNumber(u"Points per set:"_s, u"spnSetPoints"_s, 750, 99, 52)
+        + customNumber(u"Deciding set:"_s, u"spnDecidingSetPoints"_s, 1140, 99, 53)
+        + QList<ElementDesign> {
+            {u"chkWinByTwo"_s, u"CheckBox"_s, u"fraCustomRules"_s, winByTwo, 54, Focus::TabStop},
+            frame(u"fraAssistance"_s, RulesTabPage, u"Assistance:"_s, {3000, 420, 2775, 1935}),
+            checkBox(u"chkServeFollowsPoint"_s, u"Serve follows the point"_s, 300, 55),
+            checkBox(u"chkBoardMarker"_s, u"Set / match point on board"_s, 690, 56),
+            checkBox(u"chkTimeoutBuzzer"_s, u"Buzzer when a timeout ends"_s, 1080, 57),
+            checkBox(u"chkTimeoutOnBoard"_s, u"Timeout on the board clock"_s, 1470, 58),
+            button(u"cmdTimeoutHome"_s, RulesTabPage, u"Home Timeout"_s, {120, 2940, 1695, 375}, 59),
+            keyReadout(u"lblTimeoutHome"_s, {1800, 2940, 1095, 375}, RulesTabPage),
+            button(u"cmdTimeoutVisitor"_s, RulesTabPage, u"Visitor Timeout"_s, {120, 3360, 1695, 375}, 60),
+            keyReadout(u"lblTimeoutVisitor"_s, {1800, 3360, 1095, 375}, RulesTabPage),
+        };
+}
+
 } // namespace
 
 namespace OptionsDesign {
@@ -250,8 +298,9 @@ QList<ElementDesign> elements()
                tabPage(TextPage, u"Text Controls"_s),
                tabPage(PicturePage, u"Pictures"_s),
                tabPage(ScreensPage, u"Screens"_s),
+               tabPage(RulesTabPage, u"Rules"_s),
            }
-    + keyControls() + colorControls() + textControls() + pictures() + screens()
+    + keyControls() + colorControls() + textControls() + pictures() + screens() + rulesControls()
         + QList<ElementDesign> {
             {u"cmdOk"_s, u"CommandButton"_s, {}, ok, 31, Focus::TabStop},
             button(u"cmdCancel"_s, {}, u"&Cancel"_s, {2985, 4320, 1080, 375}, 32),

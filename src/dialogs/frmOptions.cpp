@@ -6,6 +6,7 @@
 #include "dialogs/QtCommonDialog.h"
 #include "dialogs/QtDialogPrompts.h"
 #include "dialogs/ScreensTab.h"
+#include "dialogs/RulesPage.h"
 #include "dialogs/frmChooseKey.h"
 #include "settings/KeyCodeToStr.h"
 #include "settings/Settings.h"
@@ -134,6 +135,11 @@ const QList<frmOptions::KeyCommand> &frmOptions::keyCommands()
         {"cmdHomeOne", "lblHomeOne", u"increase home score by 1"_s, &Settings::HomeOneKey, &frmOptions::HomeOneKeyTemp},
         {"cmdVisitorOne", "lblVisitorOne", u"increase visitor score by 1"_s, &Settings::VisitorOneKey,
          &frmOptions::VisitorOneKeyTemp},
+        // On the "Rules" tab; taken like the others, so that no key serves two commands.
+        {"cmdTimeoutHome", "lblTimeoutHome", u"take a timeout for home"_s, &Settings::TimeoutKeyHome,
+         &frmOptions::TimeoutKeyHomeTemp},
+        {"cmdTimeoutVisitor", "lblTimeoutVisitor", u"take a timeout for the visitor"_s, &Settings::TimeoutKeyVisitor,
+         &frmOptions::TimeoutKeyVisitorTemp},
     };
     return commands;
 }
@@ -203,6 +209,7 @@ void frmOptions::findElements()
     m_ledType = element<ComboBox>("cmbLedType");
     m_digitPreview = element<SegmentPanel>("pledPreview");
     m_ok = element<CommandButton>("cmdOk");
+    m_rulesPage = new RulesPage(this);
 }
 
 void frmOptions::connectElements()
@@ -256,6 +263,7 @@ void frmOptions::Form_Load()
     m_visitor->setText(m_settings.VisitorText);
     showBuzzerFile(false);
     m_screensTab = std::make_unique<ScreensTab>(this, m_settings, m_services.boardScreen);
+    m_rulesPage->load(m_settings);
 }
 
 void frmOptions::loadKeys()
@@ -576,6 +584,7 @@ void frmOptions::cmdOk_Click()
         m_settings.*slot.path = this->*slot.temp;
     m_settings.LEDType = m_keptLedType.value_or(qint16(m_ledType->currentIndex()));
     m_screensTab->apply(m_settings);
+    m_rulesPage->save(m_settings);
     save();
     accept();
 }

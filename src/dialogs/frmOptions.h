@@ -22,6 +22,7 @@ class PictureBox;
 class PictureLoader;
 class ScreensTab;
 struct LoadedPicture;
+class RulesPage;
 class ScrollBar;
 class SegmentPanel;
 struct Settings;
@@ -51,7 +52,8 @@ struct OptionsServices
 };
 
 // The options dialog: edits copies of every setting (colours, highlight width, command keys, NumLock
-// policy, buzzer sound, texts, pictures, digit style) and, on OK only, puts them into the settings
+// policy, buzzer sound, texts, pictures, digit style, the rules assistance and its timeout keys) and, on
+// OK only, puts them into the settings
 // record and saves it. Cancel, Esc and the close box change nothing. Values the dialog cannot show (a
 // highlight width outside 0 to 5, a digit style other than 0 and 1) are shown at the nearest position
 // and kept unless the operator changes them. When the save fails the operator is told, and the new
@@ -135,6 +137,8 @@ private:
     qint16 BuzzerKeyTemp = 0;
     qint16 HomeOneKeyTemp = 0;
     qint16 VisitorOneKeyTemp = 0;
+    qint16 TimeoutKeyHomeTemp = 0;
+    qint16 TimeoutKeyVisitorTemp = 0;
     QString BuzzTemp;
     qint16 TempSize = 0;
     QString HomePicTemp;
@@ -169,4 +173,5 @@ private:
     ComboBox *m_ledType = nullptr;
     SegmentPanel *m_digitPreview = nullptr;
     CommandButton *m_ok = nullptr;
+    RulesPage *m_rulesPage = nullptr;
 };

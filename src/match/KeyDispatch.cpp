@@ -13,13 +13,15 @@ constexpr qint16 NumLockKey = 144;
 
 KeyCommand commandForKey(qint16 keyCode, const CommandKeys &keys)
 {
-    const std::array<std::pair<qint16, KeyCommand>, 8> table {{
+    const std::array<std::pair<qint16, KeyCommand>, 10> table {{
         {keys.StartStopClockKey, KeyCommand::StartStopClock},
         {keys.ResetClockKey, KeyCommand::ResetClock},
         {keys.ClockSwitchKey, KeyCommand::ClockSwitch},
         {keys.HomeOneKey, KeyCommand::HomeOne},
         {keys.VisitorOneKey, KeyCommand::VisitorOne},
         {keys.BuzzerKey, KeyCommand::Buzzer},
+        {keys.TimeoutKeyHome, KeyCommand::TimeoutHome},
+        {keys.TimeoutKeyVisitor, KeyCommand::TimeoutVisitor},
         {F1Key, KeyCommand::ShowHelp},
         {F2Key, KeyCommand::ShowOptions},
     }};

@@ -12,12 +12,15 @@ enum class KeyCommand {
     HomeOne,
     VisitorOne,
     Buzzer,
+    TimeoutHome,
+    TimeoutVisitor,
     ShowHelp,
     ShowOptions,
 };
 
-// The seven configurable keys, as key codes, preset to the default assignment (S, R, C, Delete, B, F5,
-// F6). ClearKey is no command; it is listed here because the typed entry needs it (see KeyCodeToAsci).
+// The configurable keys, as key codes, preset to the default assignment (S, R, C, Delete, B, F5, F6, and
+// F7 and F8 for the timeouts of the rules assistance). ClearKey is no command; it is listed here because
+// the typed entry needs it (see KeyCodeToAsci).
 struct CommandKeys
 {
     qint16 StartStopClockKey = 83;
@@ -27,6 +30,8 @@ struct CommandKeys
     qint16 BuzzerKey = 66;
     qint16 HomeOneKey = 116;
     qint16 VisitorOneKey = 117;
+    qint16 TimeoutKeyHome = 118;
+    qint16 TimeoutKeyVisitor = 119;
 };
 
 // The decision of `AllKeyCode`: the keys are compared in a fixed order and the first match wins, so a

@@ -3,6 +3,8 @@
 #include "match/KeyTranslation.h"
 #include "match/NumberEdit.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -37,9 +39,11 @@ int setIndexOf(QStringView element)
 Match::Match(const MonotonicClock &clock, QObject *parent)
     : QObject(parent)
     , m_gameTimer(clock)
+    , m_timeoutTimer(clock)
 {
     m_gameTimer.setSeconds(m_state.ClockPreset);
     m_shownReading = ClockDisplay::choose(false, m_gameTimer.seconds(), {});
+    m_announced = state();
 }
 
 MatchState Match::state() const
@@ -64,13 +68,19 @@ KeyCommand Match::AllKeyCode(qint16 keyCode, const CommandKeys &keys)
         switchClockDisplay();
         break;
     case KeyCommand::HomeOne:
-        addPoint(&MatchState::homeScore);
+        addPoint(Side::Home);
         break;
     case KeyCommand::VisitorOne:
-        addPoint(&MatchState::visitorScore);
+        addPoint(Side::Visitor);
         break;
     case KeyCommand::Buzzer:
         emit buzzerRequested();
+        break;
+    case KeyCommand::TimeoutHome:
+        takeTimeout(Side::Home);
+        break;
+    case KeyCommand::TimeoutVisitor:
+        takeTimeout(Side::Visitor);
         break;
     case KeyCommand::ShowHelp:
     case KeyCommand::ShowOptions:
@@ -121,14 +131,129 @@ void Match::switchClockDisplay()
     change(next, MatchChange::ClockMode, false);
 }
 
-void Match::addPoint(qint16 MatchState::*score)
+void Match::addPoint(Side side)
 {
+    qint16 MatchState::*score = side == Side::Home ? &MatchState::homeScore : &MatchState::visitorScore;
     const auto caption = ApplyNumberEdit(QString::number(m_state.*score), u"+1"_s, ScoreLimits);
     if (!caption)
         return;
     MatchState next = state();
     next.*score = caption->toShort();
-    change(next, MatchChange::Scores, true);
+    MatchChanges fields = MatchChange::Scores;
+    if (m_rules.isOn() && m_rules.serveFollowsPoint) {
+        next.WhoPoss = side == Side::Home ? Possession::Home : Possession::Visitor;
+        fields |= MatchChange::Possession;
+    }
+    change(next, fields, true);
+}
+
+void Match::takeTimeout(Side side)
+{
+    // A key held down, or pressed twice, during the countdown does not take a second timeout.
+    if (!m_rules.isOn() || m_timeoutSide == side)
+        return;
+    MatchState next = state();
+    qint16 &taken = side == Side::Home ? next.homeTimeouts : next.visitorTimeouts;
+    if (taken >= m_rules.timeoutsPerSet)
+        return;
+    ++taken;
+    m_timeoutTimer.setSeconds(Currency::fromInteger(RuleSet::TimeoutSeconds));
+    m_timeoutTimer.setRunning(true);
+    m_timeoutSide = side;
+    change(next, MatchChange::Timeouts, true);
+}
+
+void Match::stopTimeout()
+{
+    m_timeoutTimer.setRunning(false);
+    m_timeoutSide.reset();
+}
+
+void Match::watchTimeout()
+{
+    if (!m_timeoutSide || m_timeoutTimer.seconds() > Currency())
+        return;
+    stopTimeout();
+    emit assistanceChanged();
+    if (m_rules.timeoutBuzzer)
+        emit buzzerRequested();
+}
+
+std::optional<Match::TimeoutCountdown> Match::timeoutCountdown() const
+{
+    if (!m_timeoutSide)
+        return std::nullopt;
+    return TimeoutCountdown {*m_timeoutSide, std::max(m_timeoutTimer.seconds(), Currency())};
+}
+
+void Match::setRules(const RuleSet &rules)
+{
+    if (rules == m_rules)
+        return;
+    m_rules = rules;
+    m_setEndDeclined = false;
+    m_sideSwitchDue = false;
+    if (!m_rules.isOn())
+        stopTimeout();
+    emit assistanceChanged();
+}
+
+RulesAssessment Match::assessment() const
+{
+    return RulesAssessment::assess(m_state, m_rules);
+}
+
+std::optional<SetEnd> Match::pendingSetEnd() const
+{
+    if (m_setEndDeclined)
+        return std::nullopt;
+    const RulesAssessment now = assessment();
+    if (!now.setWinner)
+        return std::nullopt;
+    const SetPair points {std::max<qint16>(m_state.homeScore, 0), std::max<qint16>(m_state.visitorScore, 0)};
+    return SetEnd {now.set, *now.setWinner, points};
+}
+
+bool Match::confirmSetEnd()
+{
+    const std::optional<SetEnd> end = pendingSetEnd();
+    if (!end)
+        return false;
+    MatchState next = state();
+    recordSet(next, end->points);
+    qint16 &games = end->winner == Side::Home ? next.homeGamesWon : next.visitorGamesWon;
+    games = std::min<qint16>(std::max<qint16>(games, 0) + 1, GamesWonLimits.maximum);
+    // The last set stays on the board for everyone to see.
+    if (!RulesAssessment::assess(next, m_rules).matchOver) {
+        next.homeScore = 0;
+        next.visitorScore = 0;
+        next.WhoPoss = Possession::Nobody;
+        next.homeTimeouts = 0;
+        next.visitorTimeouts = 0;
+    }
+    stopTimeout();
+    change(next,
+           MatchChange::Scores | MatchChange::GamesWon | MatchChange::Sets | MatchChange::Possession
+               | MatchChange::Timeouts,
+           true);
+    return true;
+}
+
+void Match::recordSet(MatchState &state, SetPair points)
+{
+    const auto empty = std::find(state.sets.begin(), state.sets.end(), SetPair {});
+    if (empty != state.sets.end())
+        *empty = points;
+    else
+        state.fifthSet = points;
+}
+
+void Match::declineSetEnd()
+{
+    if (!pendingSetEnd())
+        return;
+    m_setEndDeclined = true;
+    emit assistanceChanged();
 }
 
 void Match::numberEntry(const QString &element, qint16 MatchState::*field, NumberLimits limits, MatchChange change,
@@ -209,6 +334,7 @@ ClockDisplay Match::refreshClock(QTime localTime)
     }
     if (buzz)
         emit buzzerRequested();
+    watchTimeout();
     return ClockDisplay::choose(m_state.ClockTime, now.Seconds, localTime);
 }
 
@@ -248,6 +374,9 @@ void Match::revert(const MatchState &target, MatchChanges fields, MatchEvent::Or
         next.Running = false;
         fields |= MatchChange::ClockRunning;
     }
+    // A timeout taken back, or a set end gone either way, ends the countdown.
+    if (fields & MatchChange::Timeouts)
+        stopTimeout();
     write(next, fields);
     announce(fields, origin);
 }
@@ -259,10 +388,12 @@ void Match::restore(const MatchState &state)
     m_history.clear();
     const MatchChanges everything = MatchChange::Scores | MatchChange::GamesWon | MatchChange::Sets
         | MatchChange::Possession | MatchChange::ClockValue | MatchChange::ClockRunning | MatchChange::ClockMode
-        | MatchChange::ClockPreset;
+        | MatchChange::ClockPreset | MatchChange::Timeouts;
     write(next, everything);
     // A match resumed at 0:00 has had its buzz.
     m_zeroWatch.check(next.Seconds);
+    // Nothing was played to get here: no countdown runs (and the announcement finds no side switch due).
+    stopTimeout();
     announce(everything, MatchEvent::Origin::Resume);
 }
 
@@ -302,8 +433,14 @@ void Match::copyFields(const MatchState &from, MatchState &to, MatchChanges fiel
         to.homeGamesWon = from.homeGamesWon;
         to.visitorGamesWon = from.visitorGamesWon;
     }
-    if (fields & MatchChange::Sets)
+    if (fields & MatchChange::Sets) {
         to.sets = from.sets;
+        to.fifthSet = from.fifthSet;
+    }
+    if (fields & MatchChange::Timeouts) {
+        to.homeTimeouts = from.homeTimeouts;
+        to.visitorTimeouts = from.visitorTimeouts;
+    }
     if (fields & MatchChange::Possession)
         to.WhoPoss = from.WhoPoss;
     if (fields & MatchChange::ClockMode)
@@ -337,6 +474,11 @@ void Match::announce(MatchChanges fields, const MatchState &now, MatchEvent::Ori
         m_events.push_back({QDateTime::currentDateTime(), fields, origin, m_announced, now});
         if (m_events.size() > RecentEventCount)
             m_events.pop_front();
+    }
+    if (fields & MatchChange::Scores) {
+        m_sideSwitchDue =
+            origin != MatchEvent::Origin::Resume && RulesAssessment::sideSwitchCrossed(m_announced, now, m_rules);
+        m_setEndDeclined = false;
     }
     m_announced = now;
     const MatchChanges clockFields = MatchChange::ClockValue | MatchChange::ClockRunning | MatchChange::ClockReading;

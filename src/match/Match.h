@@ -10,7 +10,11 @@
 #include "match/MatchState.h"
 #include "match/NumberEntry.h"
 #include "match/Possession.h"
+#include "match/RuleSet.h"
+#include "match/RulesAssessment.h"
+#include "match/SetEnd.h"
 #include "match/SetPairEntry.h"
+#include "match/Side.h"
 #include "match/UndoHistory.h"
 #include "match/ZeroWatch.h"
 
@@ -24,12 +28,24 @@
 // console, the feed). Views hand it keys with the name of the element that has the focus and redraw
 // from state() when it says what changed. Operator changes can be undone; the recorder sees every
 // change before any view does, so that the journal holds whatever a view is about to show.
+//
+// With a rule set on, the match also knows the volleyball rules: after every change of the scores it
+// tells set and match point, asks (through pendingSetEnd) to confirm a won set, which then closes the
+// set in one undoable step, reminds of side switches and keeps the timeouts with their countdown. The
+// operator can still type anything anywhere; the rules work from what the board shows.
 class Match : public QObject
 {
     Q_OBJECT
 
 public:
     using Recorder = std::function<void(const MatchState &state, MatchChanges what)>;
+
+    // A timeout whose countdown is running.
+    struct TimeoutCountdown
+    {
+        Side side;
+        Currency remaining;
+    };
 
     explicit Match(const MonotonicClock &clock = MonotonicClock::steady(), QObject *parent = nullptr);
 
@@ -70,16 +86,41 @@ public:
 
     void setRecorder(Recorder recorder) { m_recorder = std::move(recorder); }
 
+    // The rules assistance; off unless a view hands the match the operator's rule set.
+    void setRules(const RuleSet &rules);
+    const RuleSet &rules() const { return m_rules; }
+    RulesAssessment assessment() const;
+    // The won set the operator is to confirm; nothing while no set is won, after "not yet" until the
+    // scores change again, and with the rules off.
+    std::optional<SetEnd> pendingSetEnd() const;
+    // Closes the pending set as one undoable step: its points go into the next empty set box (the fifth
+    // set once all four are full), the winner's games won go up by 1, and, unless that wins the match,
+    // both scores go to 0, possession and the timeouts are cleared. False when no set end is pending.
+    bool confirmSetEnd();
+    // "Not yet": the question goes away until the scores change.
+    void declineSetEnd();
+    // The last change of the scores reached a point at which the teams switch sides.
+    bool sideSwitchDue() const { return m_sideSwitchDue; }
+    std::optional<TimeoutCountdown> timeoutCountdown() const;
+
 signals:
     void changed(MatchChanges what);
-    // The buzzer key was pressed or the clock ran out.
+    // The buzzer key was pressed, the clock ran out, or a timeout ended when its buzzer is wanted.
     void buzzerRequested();
+    // Something of the rules assistance changed that is no change of the state: the rule set, a set end
+    // answered "not yet", a timeout's countdown that ended. Views of the assistance redraw on this and on
+    // changed().
+    void assistanceChanged();
 
 private:
     void startStopClock();
     void resetClock();
     void switchClockDisplay();
-    void addPoint(qint16 MatchState::*score);
+    void addPoint(Side side);
+    void takeTimeout(Side side);
+    void stopTimeout();
+    void watchTimeout();
+    static void recordSet(MatchState &state, SetPair points);
     void numberEntry(const QString &element, qint16 MatchState::*field, NumberLimits limits, MatchChange change,
                      qint16 code);
     void setPairEntry(const QString &element, int set, qint16 code);
@@ -111,6 +152,14 @@ private:
     Currency m_shownSeconds = Currency::fromInteger(600);
     Recorder m_recorder;
     quint64 m_version = 0;
+    // The state last announced: the start of the next recent event, and which points a change of the
+    // scores has passed.
     MatchState m_announced;
     std::deque<MatchEvent> m_events;
+
+    RuleSet m_rules;
+    bool m_setEndDeclined = false;
+    bool m_sideSwitchDue = false;
+    GameTimer m_timeoutTimer;
+    std::optional<Side> m_timeoutSide;
 };

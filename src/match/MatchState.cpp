@@ -7,8 +7,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Bumped whenever the binary form changes; a journal of another layout is not read.
-constexpr quint8 BinaryLayout = 1;
+// Bumped whenever the binary form changes. Layout 1 lacked the fifth set and the timeouts; a journal of
+// any other layout is not read.
+constexpr quint8 FirstLayout = 1;
+constexpr quint8 BinaryLayout = 2;
 
 QString fieldText(qint16 value)
 {
@@ -41,6 +43,7 @@ QByteArray MatchState::toBytes() const
     for (const SetPair &set : sets)
         out << set.home << set.visitor;
     out << WhoPoss << Running << Seconds.ticks() << ClockTime << ClockPreset.ticks();
+    out << fifthSet.home << fifthSet.visitor << homeTimeouts << visitorTimeouts;
     return bytes;
 }
 
@@ -50,7 +53,7 @@ std::optional<MatchState> MatchState::fromBytes(const QByteArray &bytes)
     in.setVersion(QDataStream::Qt_6_0);
     quint8 layout = 0;
     in >> layout;
-    if (layout != BinaryLayout)
+    if (layout != BinaryLayout && layout != FirstLayout)
         return std::nullopt;
     MatchState state;
     in >> state.homeScore >> state.visitorScore >> state.homeGamesWon >> state.visitorGamesWon;
@@ -59,6 +62,8 @@ std::optional<MatchState> MatchState::fromBytes(const QByteArray &bytes)
     qint64 seconds = 0;
     qint64 preset = 0;
     in >> state.WhoPoss >> state.Running >> seconds >> state.ClockTime >> preset;
+    if (layout == BinaryLayout)
+        in >> state.fifthSet.home >> state.fifthSet.visitor >> state.homeTimeouts >> state.visitorTimeouts;
     if (in.status() != QDataStream::Ok || !in.atEnd())
         return std::nullopt;
     state.Seconds = Currency::fromTicks(seconds);

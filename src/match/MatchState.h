@@ -31,11 +31,16 @@ struct MatchState
     qint16 homeGamesWon = 0;
     qint16 visitorGamesWon = 0;
     std::array<SetPair, SetCount> sets {};
+    // The deciding set of a best-of-5 match, which has no set box of its own: the main score shows it.
+    SetPair fifthSet {};
     qint16 WhoPoss = 0;
     bool Running = false;
     Currency Seconds = Currency::fromInteger(600);
     bool ClockTime = false;
     Currency ClockPreset = Currency::fromInteger(600);
+    // Timeouts each side has taken in the set in play.
+    qint16 homeTimeouts = 0;
+    qint16 visitorTimeouts = 0;
 
     bool operator==(const MatchState &) const = default;
 
@@ -45,7 +50,8 @@ struct MatchState
     // alone does not make a match.
     bool isFresh() const;
 
-    // A compact binary form for the journal; fromBytes refuses anything that toBytes did not write.
+    // A compact binary form for the journal; fromBytes refuses anything that toBytes did not write, and
+    // still reads the form of earlier versions.
     QByteArray toBytes() const;
     static std::optional<MatchState> fromBytes(const QByteArray &bytes);
 

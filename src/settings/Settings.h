@@ -42,6 +42,19 @@ struct Settings
     // primary one), and the key that with Ctrl shows the operator console.
     QString BoardScreen;
     qint16 ConsoleKey = 0;
+    // [Rules]: the rules assistance. Mode is "Off", "Indoor", "Beach" or "Custom"; the numbers and
+    // WinByTwo are the custom rules. The two timeout keys are command keys like the seven above.
+    QString Mode;
+    qint16 SetsToWin = 0;
+    qint16 SetPoints = 0;
+    qint16 DecidingSetPoints = 0;
+    bool WinByTwo = false;
+    bool ServeFollowsPoint = false;
+    bool BoardMarker = false;
+    qint16 TimeoutKeyHome = 0;
+    qint16 TimeoutKeyVisitor = 0;
+    bool TimeoutBuzzer = false;
+    bool TimeoutOnBoard = false;
 
     static Settings &instance();
 };

@@ -17,6 +17,7 @@ const QString KeySettings = u"KeySettings"_s;
 const QString TextSettings = u"TextSettings"_s;
 const QString PicSettings = u"PicSettings"_s;
 const QString Screens = u"Screens"_s;
+const QString Rules = u"Rules"_s;
 
 std::function<QString(const Settings &)> fixed(const QString &text)
 {
@@ -61,6 +62,32 @@ std::optional<QString> convert(const QString &text, QString &field)
 {
     field = text;
     return std::nullopt;
+}
+
+std::optional<QString> convert(const QString &text, bool &field)
+{
+    const QString answer = text.trimmed();
+    const bool yes = answer.compare(u"Yes"_s, Qt::CaseInsensitive) == 0;
+    if (!yes && answer.compare(u"No"_s, Qt::CaseInsensitive) != 0)
+        return u"Yes or No"_s;
+    field = yes;
+    return std::nullopt;
+}
+
+std::optional<QString> convert(const QString &text, Settings &settings, const SettingKey::OneOf &choice)
+{
+    for (const QString &word : choice.words) {
+        if (text.trimmed().compare(word, Qt::CaseInsensitive) == 0) {
+            settings.*choice.field = word;
+            return std::nullopt;
+        }
+    }
+    return u"one of "_s + choice.words.join(u", "_s);
+}
+
+QString yesNo(bool value)
+{
+    return value ? u"Yes"_s : u"No"_s;
 }
 
 QString toText(qint64 value)
@@ -118,6 +145,18 @@ const QList<SettingKey> &loadOrder()
         {KeySettings, u"IsKeyCode"_s, std::monostate(), fixed(u"Yes"_s)},
         {Screens, u"BoardScreen"_s, &Settings::BoardScreen, fixed(QString())},
         {Screens, u"ConsoleKey"_s, &Settings::ConsoleKey, fixed(u"79"_s)},
+        {Rules, u"Mode"_s, SettingKey::OneOf {&Settings::Mode, {u"Off"_s, u"Indoor"_s, u"Beach"_s, u"Custom"_s}},
+         fixed(u"Off"_s)},
+        {Rules, u"SetsToWin"_s, &Settings::SetsToWin, fixed(u"3"_s)},
+        {Rules, u"SetPoints"_s, &Settings::SetPoints, fixed(u"25"_s)},
+        {Rules, u"DecidingSetPoints"_s, &Settings::DecidingSetPoints, fixed(u"15"_s)},
+        {Rules, u"WinByTwo"_s, &Settings::WinByTwo, fixed(u"Yes"_s)},
+        {Rules, u"ServeFollowsPoint"_s, &Settings::ServeFollowsPoint, fixed(u"No"_s)},
+        {Rules, u"BoardMarker"_s, &Settings::BoardMarker, fixed(u"Yes"_s)},
+        {Rules, u"TimeoutKeyHome"_s, &Settings::TimeoutKeyHome, fixed(u"118"_s)},
+        {Rules, u"TimeoutKeyVisitor"_s, &Settings::TimeoutKeyVisitor, fixed(u"119"_s)},
+        {Rules, u"TimeoutBuzzer"_s, &Settings::TimeoutBuzzer, fixed(u"No"_s)},
+        {Rules, u"TimeoutOnBoard"_s, &Settings::TimeoutOnBoard, fixed(u"No"_s)},
     };
     return keys;
 }
@@ -151,6 +190,10 @@ QString text(const Settings &settings, const SettingKey &key)
         [&](auto member) -> QString {
             if constexpr (std::is_same_v<decltype(member), std::monostate>)
                 return key.defaultText(settings);
+            else if constexpr (std::is_same_v<decltype(member), SettingKey::OneOf>)
+                return member.words.contains(settings.*member.field) ? settings.*member.field : member.words.first();
+            else if constexpr (std::is_same_v<decltype(member), bool Settings::*>)
+                return yesNo(settings.*member);
             else
                 return toText(settings.*member);
         },
@@ -163,6 +206,8 @@ std::optional<QString> assign(Settings &settings, const SettingKey &key, const Q
         [&](auto member) -> std::optional<QString> {
             if constexpr (std::is_same_v<decltype(member), std::monostate>)
                 return std::nullopt;
+            else if constexpr (std::is_same_v<decltype(member), SettingKey::OneOf>)
+                return convert(text, settings, member);
             else
                 return convert(text, settings.*member);
         },

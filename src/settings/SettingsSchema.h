@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -14,8 +15,14 @@
 // written but never read.
 struct SettingKey
 {
+    // A text field that holds one word of a few, kept in the list's spelling.
+    struct OneOf
+    {
+        QString Settings::*field;
+        QStringList words;
+    };
     using Field = std::variant<std::monostate, qint16 Settings::*, qint32 Settings::*, Currency Settings::*,
-                               QString Settings::*>;
+                               QString Settings::*, bool Settings::*, OneOf>;
 
     QString section;
     QString key;
@@ -35,7 +42,8 @@ const QList<SettingKey> &saveOrder();
 // The record a load gives an empty store.
 Settings defaults();
 
-// The field as stored text: plain decimal numbers, texts as they are.
+// The field as stored text: plain decimal numbers, Yes or No, texts as they are; a word not in its list
+// as the list's first.
 QString text(const Settings &settings, const SettingKey &key);
 // Puts the stored text into the field; when it does not convert, what the field needs instead (and the
 // field keeps its value).

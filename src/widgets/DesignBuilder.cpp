@@ -1,5 +1,6 @@
 #include "widgets/DesignBuilder.h"
 
+#include "widgets/CheckBox.h"
 #include "widgets/ComboBox.h"
 #include "widgets/CommandButton.h"
 #include "widgets/ElementKind.h"
@@ -14,6 +15,7 @@
 #include "widgets/ScrollBar.h"
 #include "widgets/SegmentPanel.h"
 #include "widgets/Shape.h"
+#include "widgets/SpinBox.h"
 #include "widgets/TabControl.h"
 #include "widgets/TabPage.h"
 #include "widgets/TextBox.h"
@@ -70,6 +72,8 @@ DesignBuilder::DesignBuilder()
     m_factories.insert(QStringLiteral("ScrollBar"), widgetFactory<ScrollBar>());
     m_factories.insert(QStringLiteral("TabControl"), widgetFactory<TabControl>());
     m_factories.insert(QStringLiteral("TabPage"), createTabPage);
+    m_factories.insert(QStringLiteral("CheckBox"), widgetFactory<CheckBox>());
+    m_factories.insert(QStringLiteral("SpinBox"), widgetFactory<SpinBox>());
 }
 
 void DesignBuilder::setFactory(const QString &kind, Factory factory)

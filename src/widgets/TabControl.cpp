@@ -65,11 +65,42 @@ QRect TabControl::tabRect(int index) const
 {
     if (index < 0 || index >= count())
         return {};
-    // Equal shares of the width; the last tab takes what the division leaves.
-    const int tabWidth = width() / count();
-    const int left = index * tabWidth;
-    const int right = index == count() - 1 ? width() : left + tabWidth;
-    return QRect(left, 0, right - left, stripHeight());
+    const QList<int> widths = tabWidths();
+    int left = 0;
+    for (int i = 0; i < index; ++i)
+        left += widths[i];
+    return QRect(left, 0, widths[index], stripHeight());
+}
+
+QList<int> TabControl::tabWidths() const
+{
+    QStyleOptionTab option;
+    option.initFrom(this);
+    option.shape = QTabBar::RoundedNorth;
+    // As a tab bar measures its tabs.
+    const int space = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, this);
+    QList<int> needed;
+    for (const TabPage *page : m_pages) {
+        const QSize text(fontMetrics().horizontalAdvance(page->caption()) + space, fontMetrics().height());
+        needed.append(style()->sizeFromContents(QStyle::CT_TabBarTab, &option, text, this).width());
+    }
+    // Equal shares while every caption fits one; otherwise each tab its caption's width and an equal part
+    // of what is left. The last tab takes what the division leaves.
+    const bool equal = *std::max_element(needed.cbegin(), needed.cend()) * count() <= width();
+    int spare = width();
+    if (!equal) {
+        for (const int tab : std::as_const(needed))
+            spare -= tab;
+    }
+    const int share = std::max(spare, 0) / count();
+    QList<int> widths;
+    int used = 0;
+    for (int i = 0; i < count(); ++i) {
+        widths.append((equal ? 0 : needed[i]) + share);
+        used += widths.last();
+    }
+    widths.last() += std::max(width() - used, 0);
+    return widths;
 }
 
 QStyleOptionTab TabControl::tabOption(int index) const

@@ -5,11 +5,12 @@
 class QStyleOptionTab;
 class TabPage;
 
-// A tabbed container: a row of tabs of equal width across its top, one per page, and the page of the
-// selected tab beneath; the other pages are hidden. The tabs are drawn with the platform style. A click
-// on a tab or, with the focus, the left and right arrow keys select another page; as in every Qt tab
-// dialog, Ctrl+Tab and Ctrl+PgDown select the next page and Ctrl+Shift+Tab and Ctrl+PgUp the previous
-// one, round the ends, wherever the focus is in the window. Tab is the selected page's index.
+// A tabbed container: a row of tabs across its top, one per page, of equal width unless a caption would
+// not fit, and the page of the selected tab beneath; the other pages are hidden. The tabs are drawn with
+// the platform style. A click on a tab or, with the focus, the left and right arrow keys select another
+// page; as in every Qt tab dialog, Ctrl+Tab and Ctrl+PgDown select the next page and Ctrl+Shift+Tab and
+// Ctrl+PgUp the previous one, round the ends, wherever the focus is in the window. Tab is the selected
+// page's index.
 class TabControl : public Element
 {
     Q_OBJECT
@@ -35,6 +36,7 @@ protected:
 
 private:
     int stripHeight() const;
+    QList<int> tabWidths() const;
     QStyleOptionTab tabOption(int index) const;
     void showCurrentPage();
     void stepPage(int step);

@@ -56,6 +56,7 @@ class TestAcceptance : public QObject
 private slots:
     void initTestCase();
     void scriptedMatchAndRestart();
+    void rulesThroughASetEnd();
 
 private:
     template<typename Element = QWidget> Element *board(const QString &name) const
@@ -452,6 +453,69 @@ void TestAcceptance::scriptedMatchAndRestart()
     QCOMPARE(restarted, initial);
     QCOMPARE(clock()->caption(), 600.0f);
     QCOMPARE(fixture.program->board()->WhoPoss(), qint16(0));
+    closeBoard();
+}
+
+// With the indoor rules on: scores typed and points added with real keys until the set is won; the
+// question at the board's bottom edge is answered "not yet" with Esc, the set played on and confirmed
+// with Enter, undone with Ctrl+Z and redone with Ctrl+Y; a timeout key counts a timeout.
+void TestAcceptance::rulesThroughASetEnd()
+{
+    m_fixture = std::make_unique<ProgramFixture>();
+    m_fixture->writeSettings("[Rules]\nMode=Indoor\nServeFollowsPoint=Yes\n");
+    m_fixture->start();
+    openBoard();
+    if (QTest::currentTestFailed())
+        return;
+    Match &match = m_fixture->program->match();
+    const auto *prompt = m_fixture->program->board()->findChild<QWidget *>(u"lblSetEndPrompt"_s);
+    const auto *marker = m_fixture->program->board()->findChild<Label *>(u"lblHomeMarker"_s);
+    QVERIFY(prompt && marker);
+
+    m_x->type(u"24");
+    m_x->key(XK_Return);
+    m_x->click(board(u"nledVisitorScore"_s));
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"nledVisitorScore"_s);
+    m_x->type(u"23");
+    m_x->key(XK_Return);
+    QTRY_COMPARE(caption(u"nledVisitorScore"_s), u"23"_s);
+    QTRY_VERIFY(marker->isVisible());
+    QCOMPARE(marker->caption(), u"SET POINT"_s);
+    screenshot(u"rules-set-point"_s);
+
+    m_x->key(XK_F5);
+    QTRY_VERIFY(prompt->isVisible());
+    QCOMPARE(caption(u"nledHomeScore"_s), u"25"_s);
+    QCOMPARE(m_fixture->program->board()->WhoPoss(), qint16(1));
+    screenshot(u"rules-set-end-question"_s);
+    m_x->key(XK_Escape);
+    QTRY_VERIFY(!prompt->isVisible());
+    m_x->key(XK_F6);
+    m_x->key(XK_F5);
+    QTRY_VERIFY(prompt->isVisible());
+    QCOMPARE(match.pendingSetEnd(), (SetEnd {1, Side::Home, {26, 24}}));
+
+    m_x->key(XK_Return);
+    QTRY_VERIFY(!prompt->isVisible());
+    const QStringList confirmed {u"0"_s, u"0"_s, u"1"_s, u"0"_s, u"26"_s, u"24"_s};
+    const auto shown = [this] {
+        return QStringList {caption(u"nledHomeScore"_s),    caption(u"nledVisitorScore"_s),
+                            caption(u"nledHomeGamesWon"_s), caption(u"nledVisitorGamesWon"_s),
+                            caption(u"nledSet1H"_s),        caption(u"nledSet1V"_s)};
+    };
+    QCOMPARE(shown(), confirmed);
+    QCOMPARE(m_fixture->program->board()->WhoPoss(), qint16(0));
+    screenshot(u"rules-set-confirmed"_s);
+    m_x->key(XK_z, XK_Control_L);
+    QTRY_VERIFY(prompt->isVisible());
+    QCOMPARE(shown(), (QStringList {u"26"_s, u"24"_s, u"0"_s, u"0"_s, u"-1"_s, u"-1"_s}));
+    m_x->key(XK_y, XK_Control_L);
+    QTRY_VERIFY(!prompt->isVisible());
+    QCOMPARE(shown(), confirmed);
+
+    m_x->key(XK_F7);
+    QTRY_COMPARE(match.state().homeTimeouts, qint16(1));
+    QVERIFY(match.timeoutCountdown());
     closeBoard();
 }
 

@@ -93,6 +93,8 @@ void TestKeyDispatch::commandForKey_data()
     QTest::newRow("F5 home one") << defaults << 116 << KeyCommand::HomeOne;
     QTest::newRow("F6 visitor one") << defaults << 117 << KeyCommand::VisitorOne;
     QTest::newRow("B buzzer") << defaults << 66 << KeyCommand::Buzzer;
+    QTest::newRow("F7 home timeout") << defaults << 118 << KeyCommand::TimeoutHome;
+    QTest::newRow("F8 visitor timeout") << defaults << 119 << KeyCommand::TimeoutVisitor;
     QTest::newRow("F1 help") << defaults << 112 << KeyCommand::ShowHelp;
     QTest::newRow("F2 options") << defaults << 113 << KeyCommand::ShowOptions;
     QTest::newRow("Delete (clear key) is no command") << defaults << 46 << KeyCommand::None;
@@ -115,6 +117,9 @@ void TestKeyDispatch::commandForKey_data()
     QTest::newRow("buzzer on F1 hides help") << buzzerOnF1 << 112 << KeyCommand::Buzzer;
     const CommandKeys visitorOnF2 {.VisitorOneKey = 113};
     QTest::newRow("visitor one on F2 hides options") << visitorOnF2 << 113 << KeyCommand::VisitorOne;
+    // A key stored before the timeout keys existed keeps its command.
+    const CommandKeys buzzerOnF7 {.BuzzerKey = 118};
+    QTest::newRow("buzzer row wins over a timeout") << buzzerOnF7 << 118 << KeyCommand::Buzzer;
     const CommandKeys clearOnStart {.ClearKey = 83};
     QTest::newRow("clear key on S still starts") << clearOnStart << 83 << KeyCommand::StartStopClock;
 }

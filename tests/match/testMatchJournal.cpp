@@ -1,6 +1,7 @@
 #include "match/JournalFormat.h"
 #include "match/MatchJournal.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,6 +37,7 @@ class TestMatchJournal : public QObject
 private slots:
     void init();
     void stateSurvivesItsBinaryForm();
+    void earlierLayoutIsStillRead();
     void killedRunGivesItsLastState();
     void normalEndLeavesNothingToResume();
     void freshBoardIsNothingToResume();
@@ -65,12 +67,35 @@ void TestMatchJournal::stateSurvivesItsBinaryForm()
     state.Seconds = Currency::fromTicks(2'519'999);
     state.ClockTime = true;
     state.ClockPreset = Currency::fromInteger(900);
+    state.fifthSet = {15, 13};
+    state.homeTimeouts = 2;
+    state.visitorTimeouts = 1;
     QCOMPARE(MatchState::fromBytes(state.toBytes()), state);
     QByteArray wrongLayout = state.toBytes();
     wrongLayout[0] = 9;
     QVERIFY(!MatchState::fromBytes(wrongLayout));
     QVERIFY(!MatchState::fromBytes(state.toBytes().chopped(1)));
     QVERIFY(!MatchState::fromBytes(state.toBytes() + 'x'));
+}
+
+// A journal written before the rules assistance holds the first layout, without the fifth set and the
+// timeouts; it is still resumed.
+void TestMatchJournal::earlierLayoutIsStillRead()
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << quint8(1) << qint16(18) << qint16(21) << qint16(1) << qint16(0);
+    for (int set = 0; set < MatchState::SetCount; ++set)
+        out << qint16(set == 0 ? 25 : -1) << qint16(set == 0 ? 20 : -1);
+    out << qint16(2) << false << Currency::fromInteger(252).ticks() << false << Currency::fromInteger(600).ticks();
+    MatchState expected = scored(18, 21);
+    expected.homeGamesWon = 1;
+    expected.sets[0] = {25, 20};
+    expected.WhoPoss = 2;
+    expected.Seconds = Currency::fromInteger(252);
+    QCOMPARE(MatchState::fromBytes(bytes), expected);
+    QVERIFY(!MatchState::fromBytes(bytes + QByteArray(8, '\0')));
 }
 
 void TestMatchJournal::killedRunGivesItsLastState()

@@ -27,6 +27,7 @@ const QString Color = u"ColorSettings"_s;
 const QString Key = u"KeySettings"_s;
 const QString Text = u"TextSettings"_s;
 const QString Pic = u"PicSettings"_s;
+const QString Rules = u"Rules"_s;
 
 // What a load of an empty store gives, written out from the table of defaults.
 Settings defaults()
@@ -57,6 +58,17 @@ Settings defaults()
     s.BuzzerFile = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + u"/buzzer.wav"_s);
     s.LEDType = 0;
     s.ConsoleKey = 79;
+    s.Mode = u"Off"_s;
+    s.SetsToWin = 3;
+    s.SetPoints = 25;
+    s.DecidingSetPoints = 15;
+    s.WinByTwo = true;
+    s.ServeFollowsPoint = false;
+    s.BoardMarker = true;
+    s.TimeoutKeyHome = 118;
+    s.TimeoutKeyVisitor = 119;
+    s.TimeoutBuzzer = false;
+    s.TimeoutOnBoard = false;
     return s;
 }
 
@@ -99,7 +111,18 @@ QStringList fieldsOf(const Settings &s)
             u"BoardPic="_s + s.BoardPic,
             u"LEDType="_s + n(s.LEDType),
             u"BoardScreen="_s + s.BoardScreen,
-            u"ConsoleKey="_s + n(s.ConsoleKey)};
+            u"ConsoleKey="_s + n(s.ConsoleKey),
+            u"Mode="_s + s.Mode,
+            u"SetsToWin="_s + n(s.SetsToWin),
+            u"SetPoints="_s + n(s.SetPoints),
+            u"DecidingSetPoints="_s + n(s.DecidingSetPoints),
+            u"WinByTwo="_s + n(s.WinByTwo),
+            u"ServeFollowsPoint="_s + n(s.ServeFollowsPoint),
+            u"BoardMarker="_s + n(s.BoardMarker),
+            u"TimeoutKeyHome="_s + n(s.TimeoutKeyHome),
+            u"TimeoutKeyVisitor="_s + n(s.TimeoutKeyVisitor),
+            u"TimeoutBuzzer="_s + n(s.TimeoutBuzzer),
+            u"TimeoutOnBoard="_s + n(s.TimeoutOnBoard)};
 }
 
 // A record that no load of these tests gives, to see that a load replaces it whole.
@@ -231,6 +254,18 @@ void TestSettingsIo::loadsStoredValues_data()
                                                     s.BuzzerFile = u"/tmp/a b/buzz.wav"_s;
                                                     s.BoardPic = u"C:\\Pics\\board.bmp"_s;
                                                 });
+    QTest::newRow("rules in any case, with blanks") << StoredValues {{Rules, u"Mode"_s, u" beach"_s},
+                                                                     {Rules, u"WinByTwo"_s, u"no"_s},
+                                                                     {Rules, u"ServeFollowsPoint"_s, u"YES "_s},
+                                                                     {Rules, u"SetPoints"_s, u"21"_s},
+                                                                     {Rules, u"TimeoutKeyVisitor"_s, u"88"_s}}
+                                                    << defaultsWith([](Settings &s) {
+                                                           s.Mode = u"Beach"_s;
+                                                           s.WinByTwo = false;
+                                                           s.ServeFollowsPoint = true;
+                                                           s.SetPoints = 21;
+                                                           s.TimeoutKeyVisitor = 88;
+                                                       });
     QTest::newRow("keys of no field are ignored")
         << StoredValues {{Key, u"IsKeyCode"_s, u"Yes"_s}, {u"Other"_s, u"ClearKey"_s, u"abc"_s}} << defaults();
 }
@@ -296,6 +331,11 @@ void TestSettingsIo::valueThatDoesNotConvertTakesItsDefault_data()
     QTest::newRow("TeamSize decimal comma") << Text << u"TeamSize"_s << u"24,5"_s;
     QTest::newRow("TeamSize too large") << Text << u"TeamSize"_s << u"1000000000000000"_s;
     QTest::newRow("LEDType 70000") << Pic << u"LEDType"_s << u"70000"_s;
+    QTest::newRow("rules mode unknown") << Rules << u"Mode"_s << u"Snow"_s;
+    QTest::newRow("rules mode empty") << Rules << u"Mode"_s << QString();
+    QTest::newRow("yes or no as a number") << Rules << u"WinByTwo"_s << u"1"_s;
+    QTest::newRow("yes or no empty") << Rules << u"BoardMarker"_s << QString();
+    QTest::newRow("timeout key 70000") << Rules << u"TimeoutKeyHome"_s << u"70000"_s;
 }
 
 // A failed conversion no longer stops the load: the key takes its default, the load
@@ -474,7 +514,7 @@ void TestSettingsIo::saveWritesEveryKeyOnce()
     for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
         if (line.startsWith(u'['))
             section = line.mid(1, line.size() - 2);
-        else if (line.contains(u'=') && QStringList {Color, Key, Text, Pic}.contains(section))
+        else if (line.contains(u'=') && QStringList {Color, Key, Text, Pic, Rules}.contains(section))
             entries << section + u'/' + line;
     }
     entries.sort();
@@ -492,8 +532,14 @@ void TestSettingsIo::saveWritesEveryKeyOnce()
         expected << Text + u'/' + key;
     for (const QString &key : {u"HomePic="_s, u"VisitorPic="_s, u"BoardPic="_s, u"LEDType=0"_s})
         expected << Pic + u'/' + key;
+    for (const QString &key :
+         {u"Mode=Off"_s, u"SetsToWin=3"_s, u"SetPoints=25"_s, u"DecidingSetPoints=15"_s, u"WinByTwo=Yes"_s,
+          u"ServeFollowsPoint=No"_s, u"BoardMarker=Yes"_s, u"TimeoutKeyHome=118"_s, u"TimeoutKeyVisitor=119"_s,
+          u"TimeoutBuzzer=No"_s, u"TimeoutOnBoard=No"_s})
+        expected << Rules + u'/' + key;
     expected.sort();
-    QCOMPARE(entries.size(), 28);
+    // The board's 28 values and the rules' 11.
+    QCOMPARE(entries.size(), 28 + 11);
     QCOMPARE(entries, expected);
 }
 
@@ -508,6 +554,10 @@ void TestSettingsIo::saveWritesPlainNumbers_data()
                                    << u"TeamSize"_s << u"24.5"_s;
     QTest::newRow("TeamSize 0.0001") << defaultsWith([](Settings &s) { s.TeamSize = Currency::fromTicks(1); }) << Text
                                      << u"TeamSize"_s << u"0.0001"_s;
+    QTest::newRow("a mode the load cannot read is saved as Off")
+        << defaultsWith([](Settings &s) { s.Mode.clear(); }) << Rules << u"Mode"_s << u"Off"_s;
+    QTest::newRow("yes or no") << defaultsWith([](Settings &s) { s.ServeFollowsPoint = true; }) << Rules
+                               << u"ServeFollowsPoint"_s << u"Yes"_s;
     QTest::newRow("negative key code") << defaultsWith([](Settings &s) { s.ClearKey = -1; }) << Key << u"ClearKey"_s
                                        << u"-1"_s;
     QTest::newRow("LEDSelected apart from FormBack")
@@ -546,6 +596,18 @@ void TestSettingsIo::saveThenLoadGivesEveryField_data()
         s.ClearKey = std::numeric_limits<qint16>::max();
         s.LEDType = -1;
         s.TeamSize = Currency::fromTicks(-1);
+    });
+    QTest::newRow("rules chosen") << defaultsWith([](Settings &s) {
+        s.Mode = u"Custom"_s;
+        s.SetsToWin = 2;
+        s.SetPoints = 11;
+        s.DecidingSetPoints = 7;
+        s.WinByTwo = false;
+        s.ServeFollowsPoint = true;
+        s.BoardMarker = false;
+        s.TimeoutKeyHome = 88;
+        s.TimeoutBuzzer = true;
+        s.TimeoutOnBoard = true;
     });
     QTest::newRow("large TeamSize") << defaultsWith(
         [](Settings &s) { s.TeamSize = Currency::fromTicks(std::numeric_limits<qint64>::max()); });

@@ -1,0 +1,6 @@
+#include "board/BoardNotice.h"
+
+BoardNotice::BoardNotice(QWidget *parent)
+    : Label(parent)
+{
+}

@@ -1,0 +1,7 @@
+#include "widgets/CheckBox.h"
+
+CheckBox::CheckBox(QWidget *parent)
+    : QCheckBox(parent)
+    , TwipsGeometry(this)
+{
+}

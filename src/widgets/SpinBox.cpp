@@ -1,0 +1,7 @@
+#include "widgets/SpinBox.h"
+
+SpinBox::SpinBox(QWidget *parent)
+    : QSpinBox(parent)
+    , TwipsGeometry(this)
+{
+}
