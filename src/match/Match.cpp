@@ -476,8 +476,8 @@ void Match::announce(MatchChanges fields, const MatchState &now, MatchEvent::Ori
             m_events.pop_front();
     }
     if (fields & MatchChange::Scores) {
-        m_sideSwitchDue =
-            origin != MatchEvent::Origin::Resume && RulesAssessment::sideSwitchCrossed(m_announced, now, m_rules);
+        m_sideSwitchDue
+            = origin != MatchEvent::Origin::Resume && RulesAssessment::sideSwitchCrossed(m_announced, now, m_rules);
         m_setEndDeclined = false;
     }
     m_announced = now;

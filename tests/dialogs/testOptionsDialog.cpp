@@ -1026,8 +1026,8 @@ void TestOptionsDialog::layout()
     QVERIFY(!(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     auto *tabs = fixture.find<TabControl>(u"SSTab1"_s);
     // Selecting a tab shows its page only.
-    const QStringList pages {u"tabKeyControls"_s, u"tabColorControls"_s, u"tabTextControls"_s, u"tabPictures"_s,
-                             u"tabScreens"_s, u"tabRules"_s};
+    const QStringList pages {u"tabKeyControls"_s, u"tabColorControls"_s, u"tabTextControls"_s,
+                             u"tabPictures"_s,    u"tabScreens"_s,       u"tabRules"_s};
     QCOMPARE(tabs->count(), pages.size());
     for (int tab = 0; tab < pages.size(); ++tab) {
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
