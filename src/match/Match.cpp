@@ -64,10 +64,10 @@ KeyCommand Match::AllKeyCode(qint16 keyCode, const CommandKeys &keys)
         switchClockDisplay();
         break;
     case KeyCommand::HomeOne:
-        addPoint(&MatchState::homeScore);
+        editScore(Side::Home, u"+1"_s);
         break;
     case KeyCommand::VisitorOne:
-        addPoint(&MatchState::visitorScore);
+        editScore(Side::Visitor, u"+1"_s);
         break;
     case KeyCommand::Buzzer:
         emit buzzerRequested();
@@ -121,9 +121,14 @@ void Match::switchClockDisplay()
     change(next, MatchChange::ClockMode, false);
 }
 
-void Match::addPoint(qint16 MatchState::*score)
+void Match::editScore(Side side, const QString &edit)
 {
-    const auto caption = ApplyNumberEdit(QString::number(m_state.*score), u"+1"_s, ScoreLimits);
+    editNumber(side == Side::Home ? &MatchState::homeScore : &MatchState::visitorScore, edit);
+}
+
+void Match::editNumber(qint16 MatchState::*score, const QString &edit)
+{
+    const auto caption = ApplyNumberEdit(QString::number(m_state.*score), edit, ScoreLimits);
     if (!caption)
         return;
     MatchState next = state();
@@ -183,6 +188,12 @@ void Match::clickVisitorArrow()
     Possession possession(m_state.WhoPoss);
     possession.clickVisitorArrow();
     setPossession(possession);
+}
+
+void Match::setWhoPoss(qint16 whoPoss)
+{
+    if (whoPoss == Possession::Nobody || whoPoss == Possession::Home || whoPoss == Possession::Visitor)
+        setPossession(Possession(whoPoss));
 }
 
 void Match::setPossession(const Possession &possession)

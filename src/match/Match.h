@@ -53,6 +53,16 @@ public:
     // once per run-out. A running clock whose shown value changed counts as a change of the match.
     ClockDisplay refreshClock(QTime localTime);
 
+    // The commands of the remote control, through the same rules as the keys: an edit text ("+1", "-1")
+    // applied to the home or visitor score, the clock's start/stop key and reset key, possession given
+    // to Possession::Home, Possession::Visitor or Possession::Nobody, and the buzzer key.
+    enum class Side { Home, Visitor };
+    void editScore(Side side, const QString &edit);
+    void startStopClock();
+    void resetClock();
+    void setWhoPoss(qint16 whoPoss);
+    void soundBuzzer() { emit buzzerRequested(); }
+
     bool undo();
     bool redo();
     bool canUndo() const { return m_history.canUndo(); }
@@ -70,10 +80,8 @@ signals:
     void buzzerRequested();
 
 private:
-    void startStopClock();
-    void resetClock();
     void switchClockDisplay();
-    void addPoint(qint16 MatchState::*score);
+    void editNumber(qint16 MatchState::*score, const QString &edit);
     void numberEntry(const QString &element, qint16 MatchState::*field, NumberLimits limits, MatchChange change,
                      qint16 code);
     void setPairEntry(const QString &element, int set, qint16 code);
