@@ -17,6 +17,7 @@ const QString ColorSettings = u"ColorSettings"_s;
 const QString KeySettings = u"KeySettings"_s;
 const QString TextSettings = u"TextSettings"_s;
 const QString PicSettings = u"PicSettings"_s;
+const QString FeedSection = u"Feed"_s;
 
 template<typename Integer> std::optional<Integer> toInteger(double value)
 {
@@ -50,6 +51,35 @@ std::optional<QString> convert(const QString &text, Currency &field)
 std::optional<QString> convert(const QString &text, QString &field)
 {
     field = text;
+    return std::nullopt;
+}
+
+// The position of the text among two words, ignoring case and surrounding blanks.
+std::optional<int> choiceOf(const QString &text, const QString &first, const QString &second)
+{
+    const QString word = text.trimmed();
+    if (word.compare(first, Qt::CaseInsensitive) == 0)
+        return 0;
+    if (word.compare(second, Qt::CaseInsensitive) == 0)
+        return 1;
+    return std::nullopt;
+}
+
+std::optional<QString> convert(const QString &text, bool &field)
+{
+    const std::optional<int> choice = choiceOf(text, u"No"_s, u"Yes"_s);
+    if (!choice)
+        return u"Yes or No"_s;
+    field = *choice == 1;
+    return std::nullopt;
+}
+
+std::optional<QString> convert(const QString &text, FeedNetwork &field)
+{
+    const std::optional<int> choice = choiceOf(text, u"Local"_s, u"LAN"_s);
+    if (!choice)
+        return u"Local or LAN"_s;
+    field = *choice == 1 ? FeedNetwork::LAN : FeedNetwork::Local;
     return std::nullopt;
 }
 
@@ -107,6 +137,12 @@ std::optional<SettingsLoadError> LoadSettings(const SettingsStore &store, Settin
     read(PicSettings, u"BoardPic"_s, QString(), loaded.BoardPic);
     read(PicSettings, u"LEDType"_s, u"0"_s, loaded.LEDType);
 
+    read(FeedSection, u"Enabled"_s, u"No"_s, loaded.Feed.Enabled);
+    read(FeedSection, u"Port"_s, u"8750"_s, loaded.Feed.Port);
+    read(FeedSection, u"Network"_s, u"Local"_s, loaded.Feed.Network);
+    read(FeedSection, u"Pin"_s, QString(), loaded.Feed.Pin);
+    read(FeedSection, u"TextFolder"_s, QString(), loaded.Feed.TextFolder);
+
     if (!error)
         settings = loaded;
     return error;
@@ -153,6 +189,12 @@ std::optional<QString> SaveSettings(SettingsStore &store, const Settings &settin
     write(PicSettings, u"LEDType"_s, number(settings.LEDType));
 
     write(KeySettings, u"IsKeyCode"_s, u"Yes"_s);
+
+    write(FeedSection, u"Enabled"_s, settings.Feed.Enabled ? u"Yes"_s : u"No"_s);
+    write(FeedSection, u"Port"_s, number(settings.Feed.Port));
+    write(FeedSection, u"Network"_s, settings.Feed.Network == FeedNetwork::LAN ? u"LAN"_s : u"Local"_s);
+    write(FeedSection, u"Pin"_s, settings.Feed.Pin);
+    write(FeedSection, u"TextFolder"_s, settings.Feed.TextFolder);
 
     if (!written || !store.commit())
         return store.errorString();

@@ -25,6 +25,7 @@ const QString Color = u"ColorSettings"_s;
 const QString Key = u"KeySettings"_s;
 const QString Text = u"TextSettings"_s;
 const QString Pic = u"PicSettings"_s;
+const QString Feed = u"Feed"_s;
 
 // What a load of an empty store gives, written out from the table of defaults.
 Settings defaults()
@@ -54,6 +55,7 @@ Settings defaults()
     s.TeamSize = Currency::fromInteger(24);
     s.BuzzerFile = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + u"/buzzer.wav"_s);
     s.LEDType = 0;
+    s.Feed.Port = 8750;
     return s;
 }
 
@@ -94,7 +96,12 @@ QStringList fieldsOf(const Settings &s)
             u"HomePic="_s + s.HomePic,
             u"VisitorPic="_s + s.VisitorPic,
             u"BoardPic="_s + s.BoardPic,
-            u"LEDType="_s + n(s.LEDType)};
+            u"LEDType="_s + n(s.LEDType),
+            u"Feed Enabled="_s + n(s.Feed.Enabled),
+            u"Feed Port="_s + n(s.Feed.Port),
+            u"Feed Network="_s + n(int(s.Feed.Network)),
+            u"Feed Pin="_s + s.Feed.Pin,
+            u"Feed TextFolder="_s + s.Feed.TextFolder};
 }
 
 // A record that no load of these tests gives, to see that a failed load leaves it alone.
@@ -222,6 +229,18 @@ void TestSettingsIo::loadsStoredValues_data()
                                                     s.BuzzerFile = u"/tmp/a b/buzz.wav"_s;
                                                     s.BoardPic = u"C:\\Pics\\board.bmp"_s;
                                                 });
+    QTest::newRow("feed words in any case") << StoredValues {{Feed, u"Enabled"_s, u" yes "_s},
+                                                             {Feed, u"Network"_s, u"lan"_s},
+                                                             {Feed, u"Port"_s, u"9000"_s},
+                                                             {Feed, u"Pin"_s, u"012345"_s},
+                                                             {Feed, u"TextFolder"_s, u"/tmp/obs text"_s}}
+                                            << defaultsWith([](Settings &s) {
+                                                   s.Feed.Enabled = true;
+                                                   s.Feed.Network = FeedNetwork::LAN;
+                                                   s.Feed.Port = 9000;
+                                                   s.Feed.Pin = u"012345"_s;
+                                                   s.Feed.TextFolder = u"/tmp/obs text"_s;
+                                               });
     QTest::newRow("keys of no field are ignored")
         << StoredValues {{Key, u"IsKeyCode"_s, u"Yes"_s}, {u"Other"_s, u"ClearKey"_s, u"abc"_s}} << defaults();
 }
@@ -287,6 +306,10 @@ void TestSettingsIo::loadFailsAtKey_data()
     QTest::newRow("TeamSize decimal comma") << Text << u"TeamSize"_s << u"24,5"_s;
     QTest::newRow("TeamSize too large") << Text << u"TeamSize"_s << u"1000000000000000"_s;
     QTest::newRow("LEDType 70000") << Pic << u"LEDType"_s << u"70000"_s;
+    QTest::newRow("feed Enabled maybe") << Feed << u"Enabled"_s << u"maybe"_s;
+    QTest::newRow("feed Enabled empty") << Feed << u"Enabled"_s << QString();
+    QTest::newRow("feed Network WAN") << Feed << u"Network"_s << u"WAN"_s;
+    QTest::newRow("feed Port abc") << Feed << u"Port"_s << u"abc"_s;
 }
 
 void TestSettingsIo::loadFailsAtKey()
@@ -394,8 +417,10 @@ void TestSettingsIo::saveWritesEveryKeyOnce()
         expected << Text + u'/' + key;
     for (const QString &key : {u"HomePic="_s, u"VisitorPic="_s, u"BoardPic="_s, u"LEDType=0"_s})
         expected << Pic + u'/' + key;
+    for (const QString &key : {u"Enabled=No"_s, u"Port=8750"_s, u"Network=Local"_s, u"Pin="_s, u"TextFolder="_s})
+        expected << Feed + u'/' + key;
     expected.sort();
-    QCOMPARE(entries.size(), 28);
+    QCOMPARE(entries.size(), 33);
     QCOMPARE(entries, expected);
 }
 
@@ -447,6 +472,13 @@ void TestSettingsIo::saveThenLoadGivesEveryField_data()
         s.ClearKey = std::numeric_limits<qint16>::max();
         s.LEDType = -1;
         s.TeamSize = Currency::fromTicks(-1);
+    });
+    QTest::newRow("feed on the network") << defaultsWith([](Settings &s) {
+        s.Feed.Enabled = true;
+        s.Feed.Network = FeedNetwork::LAN;
+        s.Feed.Port = 65535;
+        s.Feed.Pin = u"000001"_s;
+        s.Feed.TextFolder = u"/srv/stream files"_s;
     });
     QTest::newRow("large TeamSize") << defaultsWith(
         [](Settings &s) { s.TeamSize = Currency::fromTicks(std::numeric_limits<qint64>::max()); });
