@@ -4,8 +4,10 @@
 VANTARO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 VANTARO_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev
-    gstreamer1.0-plugins-base gstreamer1.0-plugins-good libx11-dev libxtst-dev fonts-liberation2)
-VANTARO_TEST_PACKAGES=(xvfb x11-utils xdotool openbox imagemagick pulseaudio pulseaudio-utils sox)
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good libx11-dev libxtst-dev fonts-liberation2
+    qt6-httpserver-dev qt6-websockets-dev)
+VANTARO_TEST_PACKAGES=(xvfb x11-utils xdotool openbox imagemagick pulseaudio pulseaudio-utils sox
+    chromium)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
