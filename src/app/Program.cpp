@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +27,7 @@ Program::Program(SettingsStore &store, Settings &settings, QString programFolder
     , m_qtPrompts(std::make_unique<QtDialogPrompts>())
     , m_prompts(m_qtPrompts.get())
     , m_journal(journalPath)
+    , m_feed(m_match, m_settings)
 {
     m_match.setRecorder([this](const MatchState &state, MatchChanges) { m_journal.append(state); });
     if (!m_services.numLock) {
@@ -33,6 +35,7 @@ Program::Program(SettingsStore &store, Settings &settings, QString programFolder
         m_services.numLock = m_platformNumLock.get();
     }
     m_showOptions = [this](QWidget *owner) { showOptionsDialog(owner, m_settings, m_store, *m_services.numLock); };
+    connect(&m_feed, &FeedService::warning, this, &Program::feedWarning);
 }
 
 Program::~Program()
@@ -92,11 +95,15 @@ void Program::openBoard()
     m_board = std::make_unique<frmScoreboard>(BoardDesign::window(), m_settings, m_match, m_services);
     frmScoreboard *board = m_board.get();
     board->setShowHelp([this, board] { m_help.show(board); });
-    board->setShowOptions([this, board] { m_showOptions(board); });
+    board->setShowOptions([this, board] {
+        m_showOptions(board);
+        m_feed.apply();
+    });
     board->setConfirmClose([this] { return confirmClose(); });
     connect(board, &frmScoreboard::unloaded, this, &Program::boardUnloaded);
     ShownMatchProbe::installIfRequested(board, m_match, m_settings);
     board->showBoard();
+    m_feed.apply();
 }
 
 void Program::offerToResume()
@@ -131,6 +138,12 @@ bool Program::confirmClose()
     end.reject = u"Keep Playing"_s;
     end.acceptIsDefault = false;
     return m_prompts->choose(m_board.get(), end);
+}
+
+void Program::feedWarning(const QString &message)
+{
+    // Shown once the board is up, so that the warning never stands in front of an empty screen.
+    QTimer::singleShot(0, this, [this, message] { m_prompts->warn(m_board.get(), message, u"Vantaro"_s); });
 }
 
 void Program::boardUnloaded()

@@ -3,6 +3,7 @@
 #include "board/frmScoreboard.h"
 #include "dialogs/HelpLauncher.h"
 #include "dialogs/frmSplash.h"
+#include "feed/FeedService.h"
 #include "match/Match.h"
 #include "match/MatchJournal.h"
 #include "settings/SettingsLoadError.h"
@@ -22,7 +23,8 @@ struct Settings;
 // settings; GoScore on the splash opens the board on the match, offering first to resume a match that
 // the last run left behind; F1 on the board and Help on the splash show the one help viewer; F2 on the
 // board and Options on the splash open the options dialog. Every change of the match goes to the
-// journal. Closing the board (after a question, when a match is under way) ends the program: the
+// journal. The live feed starts with the board and follows the options; its problems are shown as
+// warnings over the board. Closing the board (after a question, when a match is under way) ends the program: the
 // journal is marked finished, the help viewer closes with the board and the event loop quits.
 class Program : public QObject
 {
@@ -53,6 +55,8 @@ public:
     frmSplash *splash() const { return m_splash; }
     frmScoreboard *board() const { return m_board.get(); }
     HelpLauncher &help() { return m_help; }
+    // The live feed: started when the board opens and again after the options, when the settings ask.
+    FeedService &feed() { return m_feed; }
 
 signals:
     // The board was closed: the program is ending.
@@ -63,6 +67,7 @@ private:
     void offerToResume();
     bool confirmClose();
     void boardUnloaded();
+    void feedWarning(const QString &message);
 
     SettingsStore &m_store;
     Settings &m_settings;
@@ -76,6 +81,7 @@ private:
     DialogPrompts *m_prompts;
     Match m_match;
     MatchJournal m_journal;
+    FeedService m_feed;
     QPointer<frmSplash> m_splash;
     std::unique_ptr<frmScoreboard> m_board;
 };
