@@ -2,6 +2,7 @@
 
 #include "core/Numbers.h"
 #include "dialogs/CommonDialog.h"
+#include "dialogs/FeedOptions.h"
 #include "dialogs/QtCommonDialog.h"
 #include "dialogs/QtDialogPrompts.h"
 #include "dialogs/frmChooseKey.h"
@@ -169,6 +170,7 @@ frmOptions::frmOptions(const WindowDesign &design, const WindowDesign &chooseKey
     buildElements(design, builder);
     findElements();
     connectElements();
+    m_feed = new FeedOptions(this, *m_pickers, *m_prompts);
     Form_Load();
 }
 
@@ -244,6 +246,7 @@ void frmOptions::Form_Load()
     m_home->setText(m_settings.HomeText);
     m_visitor->setText(m_settings.VisitorText);
     m_buzzerFile->setCaption(buzzerFileText(BuzzTemp));
+    m_feed->load(m_settings.Feed);
 }
 
 void frmOptions::loadKeys()
@@ -445,6 +448,9 @@ void frmOptions::cmdOk_Click()
     // OK pressed while the names were being measured: finish measuring first.
     if (m_previewRuns > 0)
         findTeamSize(false);
+    // Nothing is taken while the Feed tab holds a value that cannot be.
+    if (!m_feed->check())
+        return;
     for (const ColorSwatch &row : colorSwatches())
         m_settings.*row.color = element<PictureBox>(row.swatch)->backColor();
     m_settings.LEDSelectedWidth
@@ -460,6 +466,7 @@ void frmOptions::cmdOk_Click()
     for (const PictureSlot &slot : pictureSlots())
         m_settings.*slot.path = this->*slot.temp;
     m_settings.LEDType = m_keptLedType.value_or(qint16(m_ledType->currentIndex()));
+    m_feed->apply(m_settings.Feed);
     save();
     accept();
 }

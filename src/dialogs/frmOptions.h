@@ -13,6 +13,7 @@ class CommonDialog;
 class ComboBox;
 class DialogPrompts;
 class Element;
+class FeedOptions;
 class Image;
 class Label;
 class OptionButton;
@@ -40,7 +41,7 @@ struct OptionsServices
 };
 
 // The options dialog: edits copies of every setting (colours, highlight width, command keys, NumLock
-// policy, buzzer sound, texts, pictures, digit style) and, on OK only, puts them into the settings
+// policy, buzzer sound, texts, pictures, digit style, the live feed) and, on OK only, puts them into the settings
 // record and saves it. Cancel, Esc and the close box change nothing. Values the dialog cannot show (a
 // highlight width outside 0 to 5, a digit style other than 0 and 1) are shown at the nearest position
 // and kept unless the operator changes them. When the save fails the operator is told, and the new
@@ -134,4 +135,5 @@ private:
     ComboBox *m_ledType = nullptr;
     SegmentPanel *m_digitPreview = nullptr;
     CommandButton *m_ok = nullptr;
+    FeedOptions *m_feed = nullptr;
 };

@@ -676,7 +676,7 @@ void TestOptionsDialog::okSavesEveryValue()
     int values = 0;
     for (const QByteArray &line : file.readAll().split('\n'))
         values += (!line.startsWith(';') && line.contains('=')) ? 1 : 0;
-    QCOMPARE(values, 28);
+    QCOMPARE(values, 33);
     QCOMPARE(fixture.stored(Keys, u"IsKeyCode"_s), u"Yes"_s);
 
     Settings reloaded;
@@ -786,7 +786,9 @@ void TestOptionsDialog::tabOrder()
         u"cmdClearVisitorPic"_s, u"cmdChangeBoardPic"_s, u"cmdClearBoardPic"_s, u"cmbLedType"_s, u"cmdOk"_s,
         u"cmdCancel"_s, u"SSTab1"_s, u"picTimeC"_s, u"picHomeC"_s, u"picVisitorC"_s, u"picScoreC"_s, u"picSetC"_s,
         u"picLEDB"_s, u"picBackC"_s, u"picLedSelected"_s, u"picBorderC"_s, u"picHomePicPreviewCon"_s,
-        u"picVisitorPicPreviewCon"_s, u"picBoardPicPreviewCon"_s, u"cmdHomeOne"_s, u"cmdVisitorOne"_s};
+        u"picVisitorPicPreviewCon"_s, u"picBoardPicPreviewCon"_s, u"cmdHomeOne"_s, u"cmdVisitorOne"_s,
+        u"optFeedOff"_s, u"optFeedOn"_s, u"optFeedLocal"_s, u"optFeedLAN"_s, u"txtFeedPort"_s, u"txtFeedPin"_s,
+        u"cmdNewPin"_s, u"cmdFeedFolder"_s, u"cmdClearFeedFolder"_s};
     // clang-format on
     QWidget *first = fixture.find(expected.first());
     QStringList chain;
@@ -819,18 +821,19 @@ void TestOptionsDialog::layout()
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     QVERIFY(!(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     auto *tabs = fixture.find<TabControl>(u"SSTab1"_s);
-    QCOMPARE(tabs->count(), 4);
+    const QStringList pages {u"tabKeyControls"_s, u"tabColorControls"_s, u"tabTextControls"_s, u"tabPictures"_s,
+                             u"tabFeed"_s};
+    QCOMPARE(tabs->count(), pages.size());
     // Selecting a tab shows its page only.
-    const QStringList pages {u"tabKeyControls"_s, u"tabColorControls"_s, u"tabTextControls"_s, u"tabPictures"_s};
-    for (int tab = 0; tab < 4; ++tab) {
+    for (int tab = 0; tab < pages.size(); ++tab) {
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
         QCOMPARE(tabs->currentTab(), tab);
-        for (int page = 0; page < 4; ++page)
+        for (int page = 0; page < pages.size(); ++page)
             QCOMPARE(fixture.find(pages[page])->isVisible(), page == tab);
     }
     fixture.focus(u"SSTab1"_s);
     OptionsFixture::press(Qt::Key_Left);
-    QCOMPARE(tabs->currentTab(), 2);
+    QCOMPARE(tabs->currentTab(), pages.size() - 2);
     // The default button is OK.
     QVERIFY(fixture.find<QPushButton>(u"cmdOk"_s)->isDefault());
     QVERIFY(fixture.find<CommonDialog>(u"cdColors"_s));
