@@ -63,6 +63,8 @@ void FeedServer::close()
 void FeedServer::acceptConnections()
 {
     while (QTcpSocket *socket = m_tcpServer.nextPendingConnection()) {
+        // Small answers and messages go out at once instead of waiting to be merged with later ones.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         if (m_connections.size() >= m_limits.connections) {
             FeedConnection::answerAndClose(socket, HttpResponse::error(503, "Too many connections; try again shortly."),
                                            m_limits);
