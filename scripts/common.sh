@@ -4,9 +4,10 @@
 VANTARO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 VANTARO_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev
-    gstreamer1.0-plugins-base gstreamer1.0-plugins-good libx11-dev libxtst-dev libxss-dev fonts-liberation2)
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good libx11-dev libxtst-dev libxss-dev fonts-liberation2
+    qt6-websockets-dev)
 VANTARO_TEST_PACKAGES=(xvfb x11-utils x11-xserver-utils x11-xkb-utils xdotool openbox imagemagick pulseaudio
-    pulseaudio-utils sox)
+    pulseaudio-utils sox chromium)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -30,6 +31,7 @@ Program::Program(SettingsStore &store, Settings &settings, QString programFolder
     , m_qtPrompts(std::make_unique<QtDialogPrompts>())
     , m_prompts(m_qtPrompts.get())
     , m_journal(journalPath)
+    , m_feed(m_match, m_settings)
 {
     m_match.setRecorder([this](const MatchState &state, MatchChanges) { m_journal.append(state); });
     if (!m_services.numLock) {
@@ -41,6 +43,7 @@ Program::Program(SettingsStore &store, Settings &settings, QString programFolder
         showOptionsDialog(owner, m_settings, m_store, *m_services.numLock,
                           boardScreen ? boardScreen->name() : QString());
     };
+    connect(&m_feed, &FeedService::warning, this, &Program::feedWarning);
 }
 
 Program::~Program()
@@ -104,6 +107,7 @@ void Program::openBoard()
     m_placement = std::make_unique<BoardPlacement>(m_settings, *board, *m_console);
     connect(board, &frmScoreboard::consoleRequested, m_placement.get(), &BoardPlacement::toggleConsole);
     m_placement->open();
+    m_feed.apply();
 }
 
 void Program::openConsole()
@@ -139,6 +143,7 @@ void Program::showOptionsFor(QWidget *owner, const frmScoreboard *redrawsItself)
         m_board->settingsChanged();
     m_console->settingsChanged(redrawsItself != m_console->miniature());
     m_placement->place();
+    m_feed.apply();
 }
 
 void Program::offerToResume()
@@ -173,6 +178,14 @@ bool Program::confirmClose()
     end.reject = u"Keep Playing"_s;
     end.acceptIsDefault = false;
     return m_prompts->choose(m_placement ? m_placement->operatorWindow() : m_board.get(), end);
+}
+
+void Program::feedWarning(const QString &message)
+{
+    // Shown once the board is up, so that the warning never stands in front of an empty screen.
+    QTimer::singleShot(0, this, [this, message] {
+        m_prompts->warn(m_placement ? m_placement->operatorWindow() : m_board.get(), message, u"Vantaro"_s);
+    });
 }
 
 void Program::boardUnloaded()

@@ -3,6 +3,7 @@
 #include "board/frmScoreboard.h"
 #include "dialogs/HelpLauncher.h"
 #include "dialogs/frmSplash.h"
+#include "feed/FeedService.h"
 #include "match/Match.h"
 #include "match/MatchJournal.h"
 
@@ -23,8 +24,9 @@ struct Settings;
 // the last run left behind; F1 on the board and Help on the splash show the one help viewer; F2 on the
 // board and Options on the splash open the options dialog. The operator console is a second view of
 // the match; the board goes to its screen and the console to the operator's. Every change of the match
-// goes to the journal. Closing the board (after a question, when a match is under way) ends the program: the
-// journal is marked finished, the help viewer closes with the board and the event loop quits.
+// goes to the journal. The live feed starts with the board and follows the options; its problems are
+// shown as warnings on the console. Closing the board (after a question, when a match is under way) ends the program:
+// the journal is marked finished, the help viewer closes with the board and the event loop quits.
 class Program : public QObject
 {
     Q_OBJECT
@@ -54,6 +56,8 @@ public:
     frmConsole *console() const { return m_console.get(); }
     BoardPlacement *placement() const { return m_placement.get(); }
     HelpLauncher &help() { return m_help; }
+    // The live feed: started when the board opens and again after the options, when the settings ask.
+    FeedService &feed() { return m_feed; }
 
 signals:
     // The board was closed: the program is ending.
@@ -68,6 +72,7 @@ private:
     void offerToResume();
     bool confirmClose();
     void boardUnloaded();
+    void feedWarning(const QString &message);
 
     SettingsStore &m_store;
     Settings &m_settings;
@@ -83,6 +88,7 @@ private:
     DialogPrompts *m_prompts;
     Match m_match;
     MatchJournal m_journal;
+    FeedService m_feed;
     QPointer<frmSplash> m_splash;
     std::unique_ptr<frmScoreboard> m_board;
     std::unique_ptr<frmConsole> m_console;

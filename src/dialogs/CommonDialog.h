@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-// The colour and file pickers of the options dialog (its element cdColors), as the platform offers
+// The colour, file and folder pickers of the options dialog (its element cdColors), as the platform offers
 // them. Both run modally over the dialog that owns this element. The program uses Qt's own pickers
 // (QtCommonDialog); tests put a scripted one in its place.
 class CommonDialog : public QObject
@@ -21,6 +21,8 @@ public:
     // description, a vertical bar, then the file pattern ("Sounds *.wav|*.wav"); more such pairs may
     // follow, each after another vertical bar.
     virtual QString ShowOpen(const QString &filter, int flags) = 0;
+    // An existing folder, starting at startFolder, or the empty text when the operator cancels.
+    virtual QString ShowFolder(const QString &startFolder) = 0;
 
 protected:
     explicit CommonDialog(QObject *parent);

@@ -17,6 +17,7 @@ const QString TextPage = u"tabTextControls"_s;
 const QString PicturePage = u"tabPictures"_s;
 const QString ScreensPage = u"tabScreens"_s;
 const QString RulesTabPage = u"tabRules"_s;
+const QString FeedPage = u"tabFeed"_s;
 
 QFont arial(double points, bool bold = false)
 {
@@ -63,11 +64,16 @@ ElementDesign pictureBox(const QString &name, const QString &container, QList<in
     return {name, u"PictureBox"_s, container, properties, tabIndex, Focus::TabStop};
 }
 
+ElementDesign optionIn(const QString &name, const QString &frame, const QString &text, QList<int> box, int tabIndex)
+{
+    QList<DesignProperty> properties = twipsGeometry(box[0], box[1], box[2], box[3]);
+    properties.append({"text", text});
+    return {name, u"OptionButton"_s, frame, properties, tabIndex, Focus::TabStop};
+}
+
 ElementDesign optionButton(const QString &name, const QString &text, int top, int tabIndex)
 {
-    QList<DesignProperty> properties = twipsGeometry(120, top, 1695, 375);
-    properties.append({"text", text});
-    return {name, u"OptionButton"_s, u"Frame9"_s, properties, tabIndex, Focus::TabStop};
+    return optionIn(name, u"Frame9"_s, text, {120, top, 1695, 375}, tabIndex);
 }
 
 // A colour group: a swatch beside its "Change" button.
@@ -281,6 +287,43 @@ QList<ElementDesign> rulesControls()
         };
 }
 
+ElementDesign feedField(const QString &name, QList<int> box, int maxLength, int tabIndex)
+{
+    QList<DesignProperty> properties = twipsGeometry(box[0], box[1], box[2], box[3]);
+    properties.append({"maxLength", maxLength});
+    return {name, u"TextBox"_s, FeedPage, properties, tabIndex, Focus::TabStop};
+}
+
+ElementDesign feedCaption(const QString &name, const QString &text, int top)
+{
+    return label(name, FeedPage, text, {240, top, 1095, 255}, {{"Alignment", RightJustify}});
+}
+
+// The live feed: on or off, who can reach it, its port, the remote's PIN, the text files' folder, and
+// the address to open in a browser.
+QList<ElementDesign> feed()
+{
+    return {
+        frame(u"fraFeed"_s, FeedPage, u"Live Feed:"_s, {240, 480, 2535, 855}),
+        optionIn(u"optFeedOff"_s, u"fraFeed"_s, u"Off"_s, {120, 360, 1095, 300}, 61),
+        optionIn(u"optFeedOn"_s, u"fraFeed"_s, u"On"_s, {1320, 360, 1095, 300}, 62),
+        frame(u"fraFeedNetwork"_s, FeedPage, u"Reachable From:"_s, {3000, 480, 2655, 855}),
+        optionIn(u"optFeedLocal"_s, u"fraFeedNetwork"_s, u"This computer only"_s, {120, 240, 2415, 285}, 63),
+        optionIn(u"optFeedLAN"_s, u"fraFeedNetwork"_s, u"The local network"_s, {120, 525, 2415, 285}, 64),
+        feedCaption(u"lblFeedPortCaption"_s, u"Port:"_s, 1560),
+        feedField(u"txtFeedPort"_s, {1440, 1500, 975, 375}, 5, 65),
+        feedCaption(u"lblFeedPinCaption"_s, u"Remote PIN:"_s, 2040),
+        feedField(u"txtFeedPin"_s, {1440, 1980, 975, 375}, 6, 66),
+        button(u"cmdNewPin"_s, FeedPage, u"New PIN"_s, {2520, 1980, 1095, 375}, 67),
+        feedCaption(u"lblFeedFolderCaption"_s, u"Text files:"_s, 2520),
+        label(u"lblFeedTextFolder"_s, FeedPage, QString(), {1440, 2460, 2535, 375},
+              {{"BorderStyle", FixedSingle}, {"Alignment", LeftJustify}}),
+        button(u"cmdFeedFolder"_s, FeedPage, u"Choose..."_s, {4080, 2460, 900, 375}, 68),
+        button(u"cmdClearFeedFolder"_s, FeedPage, u"Clear"_s, {5040, 2460, 735, 375}, 69),
+        label(u"lblFeedAddress"_s, FeedPage, QString(), {240, 3060, 5415, 495}, {{"WordWrap", true}}),
+    };
+}
+
 } // namespace
 
 namespace OptionsDesign {
@@ -299,8 +342,9 @@ QList<ElementDesign> elements()
                tabPage(PicturePage, u"Pictures"_s),
                tabPage(ScreensPage, u"Screens"_s),
                tabPage(RulesTabPage, u"Rules"_s),
+               tabPage(FeedPage, u"Feed"_s),
            }
-    + keyControls() + colorControls() + textControls() + pictures() + screens() + rulesControls()
+    + keyControls() + colorControls() + textControls() + pictures() + screens() + rulesControls() + feed()
         + QList<ElementDesign> {
             {u"cmdOk"_s, u"CommandButton"_s, {}, ok, 31, Focus::TabStop},
             button(u"cmdCancel"_s, {}, u"&Cancel"_s, {2985, 4320, 1080, 375}, 32),

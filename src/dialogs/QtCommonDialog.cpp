@@ -29,6 +29,11 @@ QString QtCommonDialog::ShowOpen(const QString &filter, int)
     return QFileDialog::getOpenFileName(owner(), QString(), QString(), qtFilter(filter));
 }
 
+QString QtCommonDialog::ShowFolder(const QString &startFolder)
+{
+    return QFileDialog::getExistingDirectory(owner(), QString(), startFolder);
+}
+
 QString QtCommonDialog::qtFilter(const QString &filter)
 {
     const QStringList parts = filter.split(u'|');

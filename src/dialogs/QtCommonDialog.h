@@ -13,6 +13,7 @@ public:
 
     int ShowColor(int startColor) override;
     QString ShowOpen(const QString &filter, int flags) override;
+    QString ShowFolder(const QString &startFolder) override;
 
     // "Sounds|*.wav" as QFileDialog writes it: "Sounds (*.wav)"; pairs are joined by ";;" and the
     // patterns of one pair, separated by ';', by blanks. A description that ends with its own patterns

@@ -3,6 +3,7 @@
 #include "core/FileAccess.h"
 #include "core/Numbers.h"
 #include "dialogs/CommonDialog.h"
+#include "dialogs/FeedOptions.h"
 #include "dialogs/QtCommonDialog.h"
 #include "dialogs/QtDialogPrompts.h"
 #include "dialogs/RulesPage.h"
@@ -186,6 +187,7 @@ frmOptions::frmOptions(const WindowDesign &design, const WindowDesign &chooseKey
     // An OK still waiting for a check is withdrawn by Cancel, Esc or the close box.
     connect(this, &QDialog::rejected, this, [this] { m_okWaiting = false; });
     connectElements();
+    m_feed = new FeedOptions(this, *m_pickers, *m_prompts);
     Form_Load();
 }
 
@@ -264,6 +266,7 @@ void frmOptions::Form_Load()
     showBuzzerFile(false);
     m_screensTab = std::make_unique<ScreensTab>(this, m_settings, m_services.boardScreen);
     m_rulesPage->load(m_settings);
+    m_feed->load(m_settings.Feed);
 }
 
 void frmOptions::loadKeys()
@@ -568,6 +571,9 @@ void frmOptions::cmdOk_Click()
     // OK pressed while the names were being measured: finish measuring first.
     if (m_previewRuns > 0)
         findTeamSize(false);
+    // Nothing is taken while the Feed tab holds a value that cannot be.
+    if (!m_feed->check())
+        return;
     for (const ColorSwatch &row : colorSwatches())
         m_settings.*row.color = element<PictureBox>(row.swatch)->backColor();
     m_settings.LEDSelectedWidth
@@ -585,6 +591,7 @@ void frmOptions::cmdOk_Click()
     m_settings.LEDType = m_keptLedType.value_or(qint16(m_ledType->currentIndex()));
     m_screensTab->apply(m_settings);
     m_rulesPage->save(m_settings);
+    m_feed->apply(m_settings.Feed);
     save();
     accept();
 }

@@ -15,6 +15,7 @@ class CommonDialog;
 class ComboBox;
 class DialogPrompts;
 class Element;
+class FeedOptions;
 class Image;
 class Label;
 class OptionButton;
@@ -52,8 +53,8 @@ struct OptionsServices
 };
 
 // The options dialog: edits copies of every setting (colours, highlight width, command keys, NumLock
-// policy, buzzer sound, texts, pictures, digit style, the rules assistance and its timeout keys) and, on
-// OK only, puts them into the settings
+// policy, buzzer sound, texts, pictures, digit style, the board's screen and the console key, the rules
+// assistance and its timeout keys, the live feed) and, on OK only, puts them into the settings
 // record and saves it. Cancel, Esc and the close box change nothing. Values the dialog cannot show (a
 // highlight width outside 0 to 5, a digit style other than 0 and 1) are shown at the nearest position
 // and kept unless the operator changes them. When the save fails the operator is told, and the new
@@ -174,4 +175,5 @@ private:
     SegmentPanel *m_digitPreview = nullptr;
     CommandButton *m_ok = nullptr;
     RulesPage *m_rulesPage = nullptr;
+    FeedOptions *m_feed = nullptr;
 };

@@ -68,10 +68,10 @@ KeyCommand Match::AllKeyCode(qint16 keyCode, const CommandKeys &keys)
         switchClockDisplay();
         break;
     case KeyCommand::HomeOne:
-        addPoint(Side::Home);
+        editScore(Side::Home, u"+1"_s);
         break;
     case KeyCommand::VisitorOne:
-        addPoint(Side::Visitor);
+        editScore(Side::Visitor, u"+1"_s);
         break;
     case KeyCommand::Buzzer:
         emit buzzerRequested();
@@ -131,16 +131,17 @@ void Match::switchClockDisplay()
     change(next, MatchChange::ClockMode, false);
 }
 
-void Match::addPoint(Side side)
+void Match::editScore(Side side, const QString &edit)
 {
     qint16 MatchState::*score = side == Side::Home ? &MatchState::homeScore : &MatchState::visitorScore;
-    const auto caption = ApplyNumberEdit(QString::number(m_state.*score), u"+1"_s, ScoreLimits);
+    const auto caption = ApplyNumberEdit(QString::number(m_state.*score), edit, ScoreLimits);
     if (!caption)
         return;
     MatchState next = state();
     next.*score = caption->toShort();
     MatchChanges fields = MatchChange::Scores;
-    if (m_rules.isOn() && m_rules.serveFollowsPoint) {
+    // The side that scored a point serves next; a point taken back changes no serve.
+    if (m_rules.isOn() && m_rules.serveFollowsPoint && edit == u"+1"_s) {
         next.WhoPoss = side == Side::Home ? Possession::Home : Possession::Visitor;
         fields |= MatchChange::Possession;
     }
@@ -308,6 +309,12 @@ void Match::clickVisitorArrow()
     Possession possession(m_state.WhoPoss);
     possession.clickVisitorArrow();
     setPossession(possession);
+}
+
+void Match::setWhoPoss(qint16 whoPoss)
+{
+    if (whoPoss == Possession::Nobody || whoPoss == Possession::Home || whoPoss == Possession::Visitor)
+        setPossession(Possession(whoPoss));
 }
 
 void Match::setPossession(const Possession &possession)

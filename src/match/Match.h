@@ -75,6 +75,15 @@ public:
     QList<MatchEvent> recentEvents() const { return {m_events.crbegin(), m_events.crend()}; }
     static constexpr int RecentEventCount = 20;
 
+    // The commands of the remote control, through the same rules as the keys: an edit text ("+1", "-1")
+    // applied to the home or visitor score, the clock's start/stop key and reset key, possession given
+    // to Possession::Home, Possession::Visitor or Possession::Nobody, and the buzzer key.
+    void editScore(Side side, const QString &edit);
+    void startStopClock();
+    void resetClock();
+    void setWhoPoss(qint16 whoPoss);
+    void soundBuzzer() { emit buzzerRequested(); }
+
     bool undo();
     bool redo();
     bool canUndo() const { return m_history.canUndo(); }
@@ -113,10 +122,7 @@ signals:
     void assistanceChanged();
 
 private:
-    void startStopClock();
-    void resetClock();
     void switchClockDisplay();
-    void addPoint(Side side);
     void takeTimeout(Side side);
     void stopTimeout();
     void watchTimeout();

@@ -5,6 +5,21 @@
 #include <QString>
 #include <QtGlobal>
 
+// Who can reach the live feed: this computer only (127.0.0.1) or the local network.
+enum class FeedNetwork { Local, LAN };
+
+// The section "Feed": the live feed of the match for browsers, streaming tools and the phone remote.
+// Pin is the remote control's six digits, empty until one is chosen; TextFolder is where the text files
+// for streaming tools go, empty for none.
+struct FeedSettings
+{
+    bool Enabled = false;
+    qint32 Port = 0;
+    FeedNetwork Network = FeedNetwork::Local;
+    QString Pin;
+    QString TextFolder;
+};
+
 // Every persisted preference of the program in one record, each field named after its key in the
 // settings store. Colours are 0x00BBGGRR values and keys are Windows virtual-key codes. The record holds
 // zeros and empty texts until LoadSettings fills it; defaults live only in the load. The program works on
@@ -55,6 +70,7 @@ struct Settings
     qint16 TimeoutKeyVisitor = 0;
     bool TimeoutBuzzer = false;
     bool TimeoutOnBoard = false;
+    FeedSettings Feed;
 
     static Settings &instance();
 };

@@ -18,6 +18,12 @@ const QString TextSettings = u"TextSettings"_s;
 const QString PicSettings = u"PicSettings"_s;
 const QString Screens = u"Screens"_s;
 const QString Rules = u"Rules"_s;
+const QString Feed = u"Feed"_s;
+
+template<auto part, auto member> auto &nested(Settings &settings)
+{
+    return (settings.*part).*member;
+}
 
 std::function<QString(const Settings &)> fixed(const QString &text)
 {
@@ -83,6 +89,21 @@ std::optional<QString> convert(const QString &text, Settings &settings, const Se
         }
     }
     return u"one of "_s + choice.words.join(u", "_s);
+}
+
+std::optional<QString> convert(const QString &text, FeedNetwork &field)
+{
+    const QString word = text.trimmed();
+    const bool lan = word.compare(u"LAN"_s, Qt::CaseInsensitive) == 0;
+    if (!lan && word.compare(u"Local"_s, Qt::CaseInsensitive) != 0)
+        return u"Local or LAN"_s;
+    field = lan ? FeedNetwork::LAN : FeedNetwork::Local;
+    return std::nullopt;
+}
+
+QString toText(FeedNetwork value)
+{
+    return value == FeedNetwork::LAN ? u"LAN"_s : u"Local"_s;
 }
 
 QString yesNo(bool value)
@@ -157,6 +178,11 @@ const QList<SettingKey> &loadOrder()
         {Rules, u"TimeoutKeyVisitor"_s, &Settings::TimeoutKeyVisitor, fixed(u"119"_s)},
         {Rules, u"TimeoutBuzzer"_s, &Settings::TimeoutBuzzer, fixed(u"No"_s)},
         {Rules, u"TimeoutOnBoard"_s, &Settings::TimeoutOnBoard, fixed(u"No"_s)},
+        {Feed, u"Enabled"_s, &nested<&Settings::Feed, &FeedSettings::Enabled>, fixed(u"No"_s)},
+        {Feed, u"Port"_s, &nested<&Settings::Feed, &FeedSettings::Port>, fixed(u"8750"_s)},
+        {Feed, u"Network"_s, &nested<&Settings::Feed, &FeedSettings::Network>, fixed(u"Local"_s)},
+        {Feed, u"Pin"_s, &nested<&Settings::Feed, &FeedSettings::Pin>, fixed(QString())},
+        {Feed, u"TextFolder"_s, &nested<&Settings::Feed, &FeedSettings::TextFolder>, fixed(QString())},
     };
     return keys;
 }
@@ -194,6 +220,11 @@ QString text(const Settings &settings, const SettingKey &key)
                 return member.words.contains(settings.*member.field) ? settings.*member.field : member.words.first();
             else if constexpr (std::is_same_v<decltype(member), bool Settings::*>)
                 return yesNo(settings.*member);
+            else if constexpr (std::is_same_v<decltype(member), SettingKey::Nested<bool>>)
+                return yesNo(member(const_cast<Settings &>(settings)));
+            else if constexpr (std::is_pointer_v<decltype(member)>)
+                // Read only: the accessor takes the record as it would to write it.
+                return toText(member(const_cast<Settings &>(settings)));
             else
                 return toText(settings.*member);
         },
@@ -208,6 +239,8 @@ std::optional<QString> assign(Settings &settings, const SettingKey &key, const Q
                 return std::nullopt;
             else if constexpr (std::is_same_v<decltype(member), SettingKey::OneOf>)
                 return convert(text, settings, member);
+            else if constexpr (std::is_pointer_v<decltype(member)>)
+                return convert(text, member(settings));
             else
                 return convert(text, settings.*member);
         },

@@ -21,8 +21,11 @@ struct SettingKey
         QString Settings::*field;
         QStringList words;
     };
+    // A field inside a part of the record, e.g. the live feed's.
+    template<typename T> using Nested = T &(*)(Settings &);
     using Field = std::variant<std::monostate, qint16 Settings::*, qint32 Settings::*, Currency Settings::*,
-                               QString Settings::*, bool Settings::*, OneOf>;
+                               QString Settings::*, bool Settings::*, OneOf, Nested<bool>, Nested<qint32>,
+                               Nested<QString>, Nested<FeedNetwork>>;
 
     QString section;
     QString key;

@@ -877,8 +877,8 @@ void TestOptionsDialog::okSavesEveryValue()
     int values = 0;
     for (const QByteArray &line : file.readAll().split('\n'))
         values += (!line.startsWith(';') && line.contains('=')) ? 1 : 0;
-    // The board's 28 values, the two of the screens and the rules' 11.
-    QCOMPARE(values, 28 + 2 + 11);
+    // The board's 28 values, the two of the screens, the rules' 11 and the feed's 5.
+    QCOMPARE(values, 28 + 2 + 11 + 5);
     QCOMPARE(fixture.stored(Keys, u"IsKeyCode"_s), u"Yes"_s);
 
     Settings reloaded;
@@ -991,7 +991,9 @@ void TestOptionsDialog::tabOrder()
         u"picVisitorPicPreviewCon"_s, u"picBoardPicPreviewCon"_s, u"cmdHomeOne"_s, u"cmdVisitorOne"_s,
         u"cmbBoardScreen"_s, u"cmbConsoleKey"_s, u"cmbRulesMode"_s, u"spnSetsToWin"_s, u"spnSetPoints"_s, u"spnDecidingSetPoints"_s, u"chkWinByTwo"_s,
         u"chkServeFollowsPoint"_s, u"chkBoardMarker"_s, u"chkTimeoutBuzzer"_s, u"chkTimeoutOnBoard"_s,
-        u"cmdTimeoutHome"_s, u"cmdTimeoutVisitor"_s};
+        u"cmdTimeoutHome"_s, u"cmdTimeoutVisitor"_s,
+        u"optFeedOff"_s, u"optFeedOn"_s, u"optFeedLocal"_s, u"optFeedLAN"_s, u"txtFeedPort"_s, u"txtFeedPin"_s,
+        u"cmdNewPin"_s, u"cmdFeedFolder"_s, u"cmdClearFeedFolder"_s};
     // clang-format on
     QWidget *first = fixture.find(expected.first());
     QStringList chain;
@@ -1026,8 +1028,8 @@ void TestOptionsDialog::layout()
     QVERIFY(!(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     auto *tabs = fixture.find<TabControl>(u"SSTab1"_s);
     // Selecting a tab shows its page only.
-    const QStringList pages {u"tabKeyControls"_s, u"tabColorControls"_s, u"tabTextControls"_s,
-                             u"tabPictures"_s,    u"tabScreens"_s,       u"tabRules"_s};
+    const QStringList pages {u"tabKeyControls"_s, u"tabColorControls"_s, u"tabTextControls"_s, u"tabPictures"_s,
+                             u"tabScreens"_s,     u"tabRules"_s,         u"tabFeed"_s};
     QCOMPARE(tabs->count(), pages.size());
     for (int tab = 0; tab < pages.size(); ++tab) {
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());

@@ -28,6 +28,7 @@ const QString Key = u"KeySettings"_s;
 const QString Text = u"TextSettings"_s;
 const QString Pic = u"PicSettings"_s;
 const QString Rules = u"Rules"_s;
+const QString Feed = u"Feed"_s;
 
 // What a load of an empty store gives, written out from the table of defaults.
 Settings defaults()
@@ -69,6 +70,7 @@ Settings defaults()
     s.TimeoutKeyVisitor = 119;
     s.TimeoutBuzzer = false;
     s.TimeoutOnBoard = false;
+    s.Feed.Port = 8750;
     return s;
 }
 
@@ -122,7 +124,12 @@ QStringList fieldsOf(const Settings &s)
             u"TimeoutKeyHome="_s + n(s.TimeoutKeyHome),
             u"TimeoutKeyVisitor="_s + n(s.TimeoutKeyVisitor),
             u"TimeoutBuzzer="_s + n(s.TimeoutBuzzer),
-            u"TimeoutOnBoard="_s + n(s.TimeoutOnBoard)};
+            u"TimeoutOnBoard="_s + n(s.TimeoutOnBoard),
+            u"Feed Enabled="_s + n(s.Feed.Enabled),
+            u"Feed Port="_s + n(s.Feed.Port),
+            u"Feed Network="_s + n(int(s.Feed.Network)),
+            u"Feed Pin="_s + s.Feed.Pin,
+            u"Feed TextFolder="_s + s.Feed.TextFolder};
 }
 
 // A record that no load of these tests gives, to see that a load replaces it whole.
@@ -266,6 +273,18 @@ void TestSettingsIo::loadsStoredValues_data()
                                                            s.SetPoints = 21;
                                                            s.TimeoutKeyVisitor = 88;
                                                        });
+    QTest::newRow("feed words in any case") << StoredValues {{Feed, u"Enabled"_s, u" yes "_s},
+                                                             {Feed, u"Network"_s, u"lan"_s},
+                                                             {Feed, u"Port"_s, u"9000"_s},
+                                                             {Feed, u"Pin"_s, u"012345"_s},
+                                                             {Feed, u"TextFolder"_s, u"/tmp/obs text"_s}}
+                                            << defaultsWith([](Settings &s) {
+                                                   s.Feed.Enabled = true;
+                                                   s.Feed.Network = FeedNetwork::LAN;
+                                                   s.Feed.Port = 9000;
+                                                   s.Feed.Pin = u"012345"_s;
+                                                   s.Feed.TextFolder = u"/tmp/obs text"_s;
+                                               });
     QTest::newRow("keys of no field are ignored")
         << StoredValues {{Key, u"IsKeyCode"_s, u"Yes"_s}, {u"Other"_s, u"ClearKey"_s, u"abc"_s}} << defaults();
 }
@@ -336,6 +355,10 @@ void TestSettingsIo::valueThatDoesNotConvertTakesItsDefault_data()
     QTest::newRow("yes or no as a number") << Rules << u"WinByTwo"_s << u"1"_s;
     QTest::newRow("yes or no empty") << Rules << u"BoardMarker"_s << QString();
     QTest::newRow("timeout key 70000") << Rules << u"TimeoutKeyHome"_s << u"70000"_s;
+    QTest::newRow("feed Enabled maybe") << Feed << u"Enabled"_s << u"maybe"_s;
+    QTest::newRow("feed Enabled empty") << Feed << u"Enabled"_s << QString();
+    QTest::newRow("feed Network WAN") << Feed << u"Network"_s << u"WAN"_s;
+    QTest::newRow("feed Port abc") << Feed << u"Port"_s << u"abc"_s;
 }
 
 // A failed conversion no longer stops the load: the key takes its default, the load
@@ -514,7 +537,7 @@ void TestSettingsIo::saveWritesEveryKeyOnce()
     for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
         if (line.startsWith(u'['))
             section = line.mid(1, line.size() - 2);
-        else if (line.contains(u'=') && QStringList {Color, Key, Text, Pic, Rules}.contains(section))
+        else if (line.contains(u'=') && QStringList {Color, Key, Text, Pic, Rules, Feed}.contains(section))
             entries << section + u'/' + line;
     }
     entries.sort();
@@ -537,9 +560,11 @@ void TestSettingsIo::saveWritesEveryKeyOnce()
           u"ServeFollowsPoint=No"_s, u"BoardMarker=Yes"_s, u"TimeoutKeyHome=118"_s, u"TimeoutKeyVisitor=119"_s,
           u"TimeoutBuzzer=No"_s, u"TimeoutOnBoard=No"_s})
         expected << Rules + u'/' + key;
+    for (const QString &key : {u"Enabled=No"_s, u"Port=8750"_s, u"Network=Local"_s, u"Pin="_s, u"TextFolder="_s})
+        expected << Feed + u'/' + key;
     expected.sort();
-    // The board's 28 values and the rules' 11.
-    QCOMPARE(entries.size(), 28 + 11);
+    // The board's 28 values, the rules' 11 and the feed's 5.
+    QCOMPARE(entries.size(), 28 + 11 + 5);
     QCOMPARE(entries, expected);
 }
 
@@ -608,6 +633,13 @@ void TestSettingsIo::saveThenLoadGivesEveryField_data()
         s.TimeoutKeyHome = 88;
         s.TimeoutBuzzer = true;
         s.TimeoutOnBoard = true;
+    });
+    QTest::newRow("feed on the network") << defaultsWith([](Settings &s) {
+        s.Feed.Enabled = true;
+        s.Feed.Network = FeedNetwork::LAN;
+        s.Feed.Port = 65535;
+        s.Feed.Pin = u"000001"_s;
+        s.Feed.TextFolder = u"/srv/stream files"_s;
     });
     QTest::newRow("large TeamSize") << defaultsWith(
         [](Settings &s) { s.TeamSize = Currency::fromTicks(std::numeric_limits<qint64>::max()); });

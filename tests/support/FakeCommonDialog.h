@@ -28,9 +28,17 @@ public:
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 
+    QString ShowFolder(const QString &startFolder) override
+    {
+        folderStarts.append(startFolder);
+        return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+    }
+
     QList<int> colorAnswers;
     QStringList fileAnswers;
     QList<int> colorStarts;
     QStringList fileFilters;
     QList<int> fileFlags;
+    QStringList folderAnswers;
+    QStringList folderStarts;
 };
