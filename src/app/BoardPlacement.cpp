@@ -42,6 +42,7 @@ ScreenPlan BoardPlacement::choosePlan() const
 void BoardPlacement::open()
 {
     m_plan = choosePlan();
+    m_board.setAsksSetEnd(!m_plan.fullScreen);
     m_board.showBoard(screenAt(m_plan.board), m_plan.fullScreen);
     if (m_plan.fullScreen)
         showConsoleOn(screenAt(m_plan.operatorScreen));
@@ -54,6 +55,7 @@ void BoardPlacement::place()
     const ScreenPlan plan = choosePlan();
     const bool moved = !(plan == m_plan) || m_board.screen() != screenAt(plan.board);
     m_plan = plan;
+    m_board.setAsksSetEnd(!m_plan.fullScreen);
     reportMissingScreen();
     if (!moved)
         return;

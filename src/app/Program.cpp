@@ -116,6 +116,8 @@ void Program::openConsole()
     if (!m_services.soundDevice && !SoundPlayer::hasAudioOutput())
         m_console->setWarning(u"sound"_s, u"No audio device: the buzzer cannot sound."_s);
     m_console->setWarning(u"settings"_s, m_settingsProblem);
+    connect(&m_feed, &FeedService::statusChanged, this, &Program::showFeedOnConsole);
+    showFeedOnConsole();
     frmScoreboard *miniature = m_console->miniature();
     frmScoreboard *board = m_board.get();
     miniature->setShowHelp([this] { m_help.show(m_console.get()); });
@@ -186,6 +188,23 @@ void Program::feedWarning(const QString &message)
     QTimer::singleShot(0, this, [this, message] {
         m_prompts->warn(m_placement ? m_placement->operatorWindow() : m_board.get(), message, u"Vantaro"_s);
     });
+}
+
+void Program::showFeedOnConsole()
+{
+    if (!m_console)
+        return;
+    const bool failed = m_feed.status() == FeedService::Status::Failed;
+    m_console->setWarning(u"feed"_s, failed ? m_feed.problem() : QString());
+    if (m_feed.status() != FeedService::Status::Running) {
+        m_console->setFeedText(failed ? u"Not running."_s : QString());
+        return;
+    }
+    QStringList links;
+    for (const QString &address : m_feed.addresses())
+        links.append(address.toHtmlEscaped());
+    m_console->setFeedText(u"%1<br>Pages: /board, /overlay, /remote<br>Remote PIN: <b>%2</b>"_s.arg(
+        links.join(u"<br>"_s), m_feed.pin().toHtmlEscaped()));
 }
 
 void Program::boardUnloaded()

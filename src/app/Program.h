@@ -73,6 +73,7 @@ private:
     bool confirmClose();
     void boardUnloaded();
     void feedWarning(const QString &message);
+    void showFeedOnConsole();
 
     SettingsStore &m_store;
     Settings &m_settings;

@@ -61,7 +61,7 @@ QString RulesOverlay::markerText(const RulesAssessment &assessment, Side side)
     return chances.setPoint ? u"SET POINT"_s : QString();
 }
 
-void RulesOverlay::show(const Match &match, const Settings &settings)
+void RulesOverlay::show(const Match &match, const Settings &settings, bool asksSetEnd)
 {
     const bool marked = match.rules().isOn() && settings.BoardMarker;
     const RulesAssessment assessment = match.assessment();
@@ -72,7 +72,7 @@ void RulesOverlay::show(const Match &match, const Settings &settings)
         marker->setVisible(!marker->caption().isEmpty());
     }
 
-    const std::optional<SetEnd> setEnd = match.pendingSetEnd();
+    const std::optional<SetEnd> setEnd = asksSetEnd ? match.pendingSetEnd() : std::nullopt;
     if (setEnd) {
         const QString question
             = setEnd->question(teamName(settings.HomeText, u"Home"_s), teamName(settings.VisitorText, u"Visitor"_s));

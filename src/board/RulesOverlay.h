@@ -20,8 +20,9 @@ public:
     // board is the window, designSize its client size in twips at the design size.
     RulesOverlay(QWidget *board, QSize designSize);
 
-    // Shows what the match's rules say now, in the colours and with the team names of the settings.
-    void show(const Match &match, const Settings &settings);
+    // Shows what the match's rules say now, in the colours and with the team names of the settings; the
+    // question of a won set only when asked to.
+    void show(const Match &match, const Settings &settings, bool asksSetEnd = true);
     // Places the notices for the window's present client size, in pixels.
     void place(QSize windowSize);
 

@@ -321,7 +321,13 @@ void frmScoreboard::applyRules()
 
 void frmScoreboard::showRules()
 {
-    m_rulesOverlay->show(m_match, m_settings);
+    m_rulesOverlay->show(m_match, m_settings, m_asksSetEnd);
+}
+
+void frmScoreboard::setAsksSetEnd(bool asks)
+{
+    m_asksSetEnd = asks;
+    showRules();
 }
 
 void frmScoreboard::AllKeyUp(qint16 keyCode, int)

@@ -69,6 +69,9 @@ public:
     void settingsChanged() { afterOptionsDialog(); }
     // Gives the named field the focus and the highlight, as another view of the same match selected it.
     void selectField(const QString &name);
+    // Whether the question that closes a won set shows at the board's bottom edge: not on a projector
+    // while the operator's console asks it.
+    void setAsksSetEnd(bool asks);
 
     // Asked when the operator closes the board; the board stays open unless it answers true.
     void setConfirmClose(std::function<bool()> confirmClose) { m_confirmClose = std::move(confirmClose); }
@@ -147,6 +150,7 @@ private:
     LayoutEngine m_layout;
     bool m_playsBuzzer = true;
     std::unique_ptr<RulesOverlay> m_rulesOverlay;
+    bool m_asksSetEnd = true;
     bool m_buzzerPlaying = false;
     bool m_openingSettles = false;
 

@@ -3,6 +3,7 @@
 #include "board/BoardDesign.h"
 #include "console/ChangeDescription.h"
 #include "console/FocusMark.h"
+#include "console/RulesDescription.h"
 #include "settings/KeyCodeToStr.h"
 #include "settings/Settings.h"
 
@@ -54,6 +55,7 @@ frmConsole::frmConsole(const Settings &settings, Match &match, BoardServices ser
     layout->addWidget(buildSidePanel());
 
     connect(&m_match, &Match::changed, this, &frmConsole::showMatch);
+    connect(&m_match, &Match::assistanceChanged, this, &frmConsole::showRules);
     // The clock's reading changes without an event of the match while it stands still in time-of-day mode.
     auto *refresh = new QTimer(this);
     connect(refresh, &QTimer::timeout, this, &frmConsole::showMatch);
@@ -95,8 +97,20 @@ QWidget *frmConsole::buildSidePanel()
     changes->addLayout(buttons);
     column->addWidget(group(u"Latest changes"_s, changes), 1);
 
+    column->addWidget(buildRulesGroup(panel));
+
     m_keys = new QGridLayout;
     column->addWidget(group(u"Keys"_s, m_keys));
+
+    m_feedText = new QLabel(panel);
+    m_feedText->setObjectName(u"lblFeed"_s);
+    m_feedText->setWordWrap(true);
+    m_feedText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *feed = new QVBoxLayout;
+    feed->addWidget(m_feedText);
+    m_feedGroup = group(u"Live feed"_s, feed);
+    m_feedGroup->hide();
+    column->addWidget(m_feedGroup);
 
     m_warningText = new QLabel(panel);
     m_warningText->setObjectName(u"lblWarnings"_s);
@@ -105,6 +119,43 @@ QWidget *frmConsole::buildSidePanel()
     m_warningText->hide();
     column->addWidget(m_warningText);
     return panel;
+}
+
+QGroupBox *frmConsole::buildRulesGroup(QWidget *panel)
+{
+    m_rulesText = new QLabel(panel);
+    m_rulesText->setObjectName(u"lblRules"_s);
+    m_rulesText->setWordWrap(true);
+    m_setEnd = new QWidget(panel);
+    m_setEndQuestion = new QLabel(m_setEnd);
+    m_setEndQuestion->setObjectName(u"lblSetEndQuestion"_s);
+    m_setEndQuestion->setWordWrap(true);
+    auto *confirm = new QPushButton(u"Confirm  (Enter)"_s, m_setEnd);
+    confirm->setObjectName(u"cmdConfirmSetEnd"_s);
+    auto *notYet = new QPushButton(u"Not yet  (Esc)"_s, m_setEnd);
+    notYet->setObjectName(u"cmdDeclineSetEnd"_s);
+    for (QPushButton *button : {confirm, notYet})
+        button->setFocusPolicy(Qt::NoFocus);
+    connect(confirm, &QPushButton::clicked, &m_match, &Match::confirmSetEnd);
+    connect(notYet, &QPushButton::clicked, &m_match, &Match::declineSetEnd);
+    auto *answers = new QHBoxLayout;
+    answers->addWidget(confirm);
+    answers->addWidget(notYet);
+    auto *question = new QVBoxLayout(m_setEnd);
+    question->setContentsMargins(0, 0, 0, 0);
+    question->addWidget(m_setEndQuestion);
+    question->addLayout(answers);
+    auto *rules = new QVBoxLayout;
+    rules->addWidget(m_rulesText);
+    rules->addWidget(m_setEnd);
+    m_rulesGroup = group(u"Rules"_s, rules);
+    return m_rulesGroup;
+}
+
+void frmConsole::setFeedText(const QString &text)
+{
+    m_feedText->setText(text);
+    m_feedGroup->setVisible(!text.isEmpty());
 }
 
 void frmConsole::setWarning(const QString &key, const QString &text)
@@ -147,6 +198,19 @@ void frmConsole::showMatch()
     }
     m_undo->setEnabled(m_match.canUndo());
     m_redo->setEnabled(m_match.canRedo());
+    showRules();
+}
+
+void frmConsole::showRules()
+{
+    const QStringList lines = describeRules(m_match, m_settings.HomeText, m_settings.VisitorText);
+    m_rulesGroup->setVisible(!lines.isEmpty());
+    m_rulesText->setText(lines.join(u'\n'));
+    const std::optional<SetEnd> setEnd = m_match.pendingSetEnd();
+    if (setEnd)
+        m_setEndQuestion->setText(
+            u"<b>%1</b>"_s.arg(setEnd->question(m_settings.HomeText, m_settings.VisitorText).toHtmlEscaped()));
+    m_setEnd->setVisible(setEnd.has_value());
 }
 
 void frmConsole::showKeys()

@@ -3,6 +3,7 @@
 #include "support/ProgramFixture.h"
 #include "widgets/NumberPanel.h"
 
+#include <QLabel>
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
@@ -19,6 +20,7 @@ private slots:
     void boardOnTheProjectorConsoleOnTheLaptop();
     void operatorDialogsOpenOverTheConsole();
     void consoleTypingReachesTheBoard();
+    void setEndIsAskedOnTheConsoleOnly();
 };
 
 void TestTwoScreens::boardOnTheProjectorConsoleOnTheLaptop_data()
@@ -82,6 +84,23 @@ void TestTwoScreens::consoleTypingReachesTheBoard()
     QCOMPARE(shown->caption(), u"17"_s);
     // The board's own focus followed, so that its highlight (when the options show one) agrees.
     QCOMPARE(fixture.program->board()->focusWidget()->objectName(), u"nledVisitorScore"_s);
+}
+
+// The projector shows no question; the console asks it, in its side panel and its miniature.
+void TestTwoScreens::setEndIsAskedOnTheConsoleOnly()
+{
+    ProgramFixture fixture;
+    fixture.writeSettings("[Rules]\nMode=Indoor\n");
+    fixture.start();
+    fixture.clickSplash();
+    frmConsole *console = fixture.program->console();
+    QTRY_VERIFY(console->isVisible());
+    for (int point = 0; point < 25; ++point)
+        fixture.program->board()->AllKeyCode(116);
+    QVERIFY(fixture.program->match().pendingSetEnd());
+    QVERIFY(console->findChild<QLabel *>(u"lblSetEndQuestion"_s)->isVisible());
+    QVERIFY(console->miniature()->findChild<QWidget *>(u"lblSetEndPrompt"_s)->isVisible());
+    QVERIFY(!fixture.program->board()->findChild<QWidget *>(u"lblSetEndPrompt"_s)->isVisible());
 }
 
 int main(int argc, char *argv[])

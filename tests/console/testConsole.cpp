@@ -23,6 +23,7 @@ private slots:
     void clickInTheMiniatureMovesTheMark();
     void latestChangesAndUndo();
     void warningsComeAndGo();
+    void rulesAndTheSetEndQuestion();
 
 private:
     static frmConsole &openConsole(BoardFixture &fixture, std::unique_ptr<frmConsole> &console)
@@ -158,6 +159,35 @@ void TestConsole::warningsComeAndGo()
     QVERIFY(warnings->text().contains(u"No audio device"_s));
     console->setWarning(u"sound"_s, {});
     QVERIFY(!warnings->isVisible());
+}
+
+// With the rules on, the console tells the operator where the set stands and asks to close a won set;
+// its buttons answer as Enter and Esc do.
+void TestConsole::rulesAndTheSetEndQuestion()
+{
+    BoardFixture fixture;
+    fixture.settings.Mode = u"Indoor"_s;
+    fixture.settings.HomeText = u"Eagles"_s;
+    std::unique_ptr<frmConsole> console;
+    openConsole(fixture, console);
+    auto *rules = console->findChild<QLabel *>(u"lblRules"_s);
+    auto *question = console->findChild<QLabel *>(u"lblSetEndQuestion"_s);
+    QVERIFY(rules->isVisible());
+    QVERIFY2(rules->text().startsWith(u"Set 1: to 25 points."_s), qPrintable(rules->text()));
+    for (int point = 0; point < 24; ++point)
+        BoardFixture::press(Qt::Key_F5);
+    QVERIFY2(rules->text().contains(u"Set point Eagles."_s), qPrintable(rules->text()));
+    QVERIFY(!question->isVisible());
+    BoardFixture::press(Qt::Key_F5);
+    QVERIFY(question->isVisible());
+    QCOMPARE(question->text(), u"<b>Set 1 to Eagles, 25–0?</b>"_s);
+    console->findChild<QPushButton *>(u"cmdDeclineSetEnd"_s)->click();
+    QVERIFY(!question->isVisible());
+    BoardFixture::press(Qt::Key_F5);
+    console->findChild<QPushButton *>(u"cmdConfirmSetEnd"_s)->click();
+    QCOMPARE(fixture.caption(u"nledSet1H"_s), u"26"_s);
+    QCOMPARE(fixture.caption(u"nledHomeGamesWon"_s), u"1"_s);
+    QVERIFY2(rules->text().startsWith(u"Set 2: to 25 points."_s), qPrintable(rules->text()));
 }
 
 QTEST_MAIN(TestConsole)
