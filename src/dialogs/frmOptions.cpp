@@ -189,6 +189,26 @@ frmOptions::frmOptions(const WindowDesign &design, const WindowDesign &chooseKey
     connectElements();
     m_feed = new FeedOptions(this, *m_pickers, *m_prompts);
     Form_Load();
+    makeRoomForTabRows();
+}
+
+// The tabs take a second row when their captions need it; the dialog grows by that row instead of
+// hiding the top of the pages.
+void frmOptions::makeRoomForTabRows()
+{
+    const int extra = m_tabs->extraRowsHeight();
+    if (extra <= 0)
+        return;
+    const double extraTwips = extra * TwipsGeometry::TwipsPerPixel;
+    const double tabsBottom = m_tabs->topTwips() + m_tabs->heightTwips();
+    // Everything below the tabs moves down: the buttons, and the measuring labels below the client area.
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        auto *placed = dynamic_cast<TwipsGeometry *>(child);
+        if (placed && placed->topTwips() >= tabsBottom)
+            placed->setTopTwips(placed->topTwips() + extraTwips);
+    }
+    m_tabs->setHeightTwips(m_tabs->heightTwips() + extraTwips);
+    setFixedSize(width(), height() + extra);
 }
 
 frmOptions::~frmOptions() = default;

@@ -87,6 +87,7 @@ private:
     void findElements();
     void connectElements();
     void Form_Load();
+    void makeRoomForTabRows();
     void loadKeys();
     void loadNumLock();
     void loadPictures();

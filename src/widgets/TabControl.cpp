@@ -31,9 +31,17 @@ void TabControl::stepPage(int step)
 void TabControl::addPage(TabPage *page)
 {
     m_pages.append(page);
-    page->setTwipsGeometry(0, 0, widthTwips(), heightTwips());
+    placePages();
     showCurrentPage();
     update();
+}
+
+void TabControl::placePages()
+{
+    // A page's elements are laid out below one row of tabs; further rows push the page down.
+    const double below = extraRowsHeight() * TwipsPerPixel;
+    for (TabPage *page : std::as_const(m_pages))
+        page->setTwipsGeometry(0, below, widthTwips(), heightTwips() - below);
 }
 
 void TabControl::setCurrentTab(int index)
@@ -52,7 +60,7 @@ void TabControl::showCurrentPage()
         m_pages[i]->setVisible(i == m_current);
 }
 
-int TabControl::stripHeight() const
+int TabControl::rowHeight() const
 {
     QStyleOptionTab option;
     option.initFrom(this);
@@ -61,18 +69,17 @@ int TabControl::stripHeight() const
     return style()->sizeFromContents(QStyle::CT_TabBarTab, &option, QSize(0, textHeight), this).height();
 }
 
-QRect TabControl::tabRect(int index) const
+int TabControl::stripHeight() const
 {
-    if (index < 0 || index >= count())
-        return {};
-    const QList<int> widths = tabWidths();
-    int left = 0;
-    for (int i = 0; i < index; ++i)
-        left += widths[i];
-    return QRect(left, 0, widths[index], stripHeight());
+    return rowCount() * rowHeight();
 }
 
-QList<int> TabControl::tabWidths() const
+int TabControl::extraRowsHeight() const
+{
+    return (rowCount() - 1) * rowHeight();
+}
+
+QList<int> TabControl::neededWidths() const
 {
     QStyleOptionTab option;
     option.initFrom(this);
@@ -84,6 +91,59 @@ QList<int> TabControl::tabWidths() const
         const QSize text(fontMetrics().horizontalAdvance(page->caption()) + space, fontMetrics().height());
         needed.append(style()->sizeFromContents(QStyle::CT_TabBarTab, &option, text, this).width());
     }
+    return needed;
+}
+
+int TabControl::rowCount() const
+{
+    if (m_pages.isEmpty())
+        return 1;
+    const QList<int> needed = neededWidths();
+    int total = 0;
+    for (const int tab : needed)
+        total += tab;
+    if (total <= width())
+        return 1;
+    // As few rows as let every tab of equal width show its caption.
+    const int widest = *std::max_element(needed.cbegin(), needed.cend());
+    int rows = 2;
+    while (rows < count() && widest * tabsPerRow(rows) > width())
+        ++rows;
+    return rows;
+}
+
+int TabControl::tabsPerRow(int rows) const
+{
+    return (count() + rows - 1) / rows;
+}
+
+QRect TabControl::tabRect(int index) const
+{
+    if (index < 0 || index >= count())
+        return {};
+    const int rows = rowCount();
+    if (rows == 1) {
+        const QList<int> widths = tabWidths();
+        int left = 0;
+        for (int i = 0; i < index; ++i)
+            left += widths[i];
+        return QRect(left, 0, widths[index], rowHeight());
+    }
+    // Rows of equal tabs across the whole width, as a multi-row tab dialog has them; the row of the
+    // selected tab moves next to the page and the others keep their order above it.
+    const int perRow = tabsPerRow(rows);
+    const int row = index / perRow;
+    const int first = row * perRow;
+    const int inRow = std::min(perRow, count() - first);
+    const int shown = (row - m_current / perRow + rows - 1 + rows) % rows;
+    const int left = width() * (index - first) / inRow;
+    const int right = width() * (index - first + 1) / inRow;
+    return QRect(left, shown * rowHeight(), right - left, rowHeight());
+}
+
+QList<int> TabControl::tabWidths() const
+{
+    const QList<int> needed = neededWidths();
     // Equal shares while every caption fits one; otherwise each tab its caption's width and an equal part
     // of what is left. The last tab takes what the division leaves.
     const bool equal = *std::max_element(needed.cbegin(), needed.cend()) * count() <= width();
@@ -160,8 +220,7 @@ void TabControl::paintEvent(QPaintEvent *)
 
 void TabControl::resizeEvent(QResizeEvent *)
 {
-    for (TabPage *page : std::as_const(m_pages))
-        page->setTwipsGeometry(0, 0, widthTwips(), heightTwips());
+    placePages();
 }
 
 void TabControl::mousePressEvent(QMouseEvent *event)

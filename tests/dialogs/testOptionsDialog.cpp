@@ -1023,10 +1023,14 @@ void TestOptionsDialog::layout()
     OptionsFixture fixture;
     frmOptions &dialog = fixture.open();
     QCOMPARE(dialog.windowTitle(), u"Options"_s);
-    QCOMPARE(dialog.size(), QSize(411, 319));
+    auto *tabs = fixture.find<TabControl>(u"SSTab1"_s);
+    // Seven captions need two rows of tabs; the dialog grows by the second row, the pages move below it.
+    QCOMPARE(tabs->rowCount(), 2);
+    QCOMPARE(dialog.size(), QSize(411, 319 + tabs->extraRowsHeight()));
+    const QRect ok = fixture.find(u"cmdOk"_s)->geometry();
+    QVERIFY(ok.top() > tabs->geometry().bottom() && dialog.rect().contains(ok));
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     QVERIFY(!(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    auto *tabs = fixture.find<TabControl>(u"SSTab1"_s);
     // Selecting a tab shows its page only.
     const QStringList pages {u"tabKeyControls"_s, u"tabColorControls"_s, u"tabTextControls"_s, u"tabPictures"_s,
                              u"tabScreens"_s,     u"tabRules"_s,         u"tabFeed"_s};
@@ -1034,6 +1038,10 @@ void TestOptionsDialog::layout()
     for (int tab = 0; tab < pages.size(); ++tab) {
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
         QCOMPARE(tabs->currentTab(), tab);
+        // No tab covers another, and the selected one is in the row next to its page.
+        for (int other = 0; other < tab; ++other)
+            QVERIFY(!tabs->tabRect(tab).intersects(tabs->tabRect(other)));
+        QCOMPARE(tabs->tabRect(tab).bottom() + 1, tabs->extraRowsHeight() + tabs->tabRect(0).height());
         for (int page = 0; page < pages.size(); ++page)
             QCOMPARE(fixture.find(pages[page])->isVisible(), page == tab);
     }
