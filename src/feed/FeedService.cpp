@@ -39,6 +39,7 @@ FeedService::FeedService(Match &match, Settings &settings, QObject *parent)
     m_timeOfDay.setInterval(TimeOfDayCheckMilliseconds);
     connect(&m_timeOfDay, &QTimer::timeout, this, &FeedService::watchTimeOfDay);
     connect(&m_match, &Match::changed, this, &FeedService::matchChanged);
+    connect(&m_match, &Match::assistanceChanged, this, &FeedService::matchChanged);
 }
 
 FeedService::~FeedService()
@@ -50,7 +51,9 @@ FeedService::~FeedService()
 
 QJsonObject FeedService::state() const
 {
-    return StateJson::build(m_match.state(), m_match.version(), m_settings, QTime::currentTime());
+    QJsonObject state = StateJson::build(m_match.state(), m_match.version(), m_settings, QTime::currentTime());
+    state.insert(u"rules"_s, StateJson::rules(m_match));
+    return state;
 }
 
 QByteArray FeedService::stateText() const

@@ -2,6 +2,7 @@
 
 #include "core/ClockText.h"
 #include "match/ClockDisplay.h"
+#include "match/Match.h"
 #include "match/Possession.h"
 #include "settings/Settings.h"
 
@@ -23,13 +24,18 @@ QJsonObject side(const QString &name, qint16 score, qint16 gamesWon)
 
 QJsonArray sets(const MatchState &state)
 {
+    const auto isEmpty
+        = [](const SetPair &pair) { return pair.home == MatchState::Empty && pair.visitor == MatchState::Empty; };
+    const auto value = [&](const SetPair &pair) {
+        return isEmpty(pair) ? QJsonValue(QJsonValue::Null)
+                             : QJsonValue(QJsonArray {fieldValue(pair.home), fieldValue(pair.visitor)});
+    };
     QJsonArray sets;
-    for (const SetPair &pair : state.sets) {
-        if (pair.home == MatchState::Empty && pair.visitor == MatchState::Empty)
-            sets.append(QJsonValue::Null);
-        else
-            sets.append(QJsonArray {fieldValue(pair.home), fieldValue(pair.visitor)});
-    }
+    for (const SetPair &pair : state.sets)
+        sets.append(value(pair));
+    // The board has four set boxes; the fifth set of a best of five is kept by the match alone.
+    if (!isEmpty(state.fifthSet))
+        sets.append(value(state.fifthSet));
     return sets;
 }
 
@@ -68,9 +74,36 @@ QJsonObject colors(const Settings &settings)
             {u"VisitorColor"_s, htmlColor(settings.VisitorColor)}};
 }
 
+QJsonValue sideName(std::optional<Side> side)
+{
+    if (!side)
+        return QJsonValue::Null;
+    return *side == Side::Home ? u"home"_s : u"visitor"_s;
+}
+
+QJsonObject chances(const RulesAssessment::Chances &chances, qint16 timeouts)
+{
+    return {{u"setPoint"_s, chances.setPoint}, {u"matchPoint"_s, chances.matchPoint}, {u"timeouts"_s, timeouts}};
+}
+
 } // namespace
 
 namespace StateJson {
+
+QJsonValue rules(const Match &match)
+{
+    if (!match.rules().isOn())
+        return QJsonValue::Null;
+    const RulesAssessment assessment = match.assessment();
+    const MatchState state = match.state();
+    return QJsonObject {{u"set"_s, assessment.set},
+                        {u"decidingSet"_s, assessment.decidingSet},
+                        {u"home"_s, chances(assessment.home, state.homeTimeouts)},
+                        {u"visitor"_s, chances(assessment.visitor, state.visitorTimeouts)},
+                        {u"setWon"_s, sideName(assessment.setWinner)},
+                        {u"matchWinner"_s, sideName(assessment.matchWinner)},
+                        {u"sideSwitch"_s, match.sideSwitchDue()}};
+}
 
 QJsonObject build(const MatchState &state, quint64 version, const Settings &settings, QTime localTime)
 {

@@ -1,4 +1,5 @@
 #include "feed/StateJson.h"
+#include "match/Match.h"
 #include "settings/Settings.h"
 
 #include <QJsonArray>
@@ -47,6 +48,7 @@ private slots:
     void clockAsTheBoardShowsIt();
     void digitStyle_data();
     void digitStyle();
+    void rulesAndTheFifthSet();
 };
 
 void TestStateJson::wholeDocument()
@@ -128,6 +130,34 @@ void TestStateJson::digitStyle()
     Settings settings = boardSettings();
     settings.LEDType = qint16(ledType);
     QCOMPARE(StateJson::build({}, 0, settings, {}).value(u"digitStyle"_s).toString(), style);
+}
+
+// With the rules on, what they make of the match; the fifth set, which has no box on the board, once
+// recorded.
+void TestStateJson::rulesAndTheFifthSet()
+{
+    Match match;
+    QCOMPARE(StateJson::rules(match), QJsonValue(QJsonValue::Null));
+    match.setRules(RuleSet::indoor());
+    MatchState state = match.state();
+    state.homeGamesWon = 2;
+    state.visitorGamesWon = 2;
+    state.homeScore = 14;
+    state.visitorScore = 12;
+    state.visitorTimeouts = 1;
+    match.restore(state);
+    const QJsonObject rules = StateJson::rules(match).toObject();
+    QCOMPARE(rules.value(u"set"_s).toInt(), 5);
+    QVERIFY(rules.value(u"decidingSet"_s).toBool());
+    QCOMPARE(rules.value(u"home"_s).toObject(),
+             (QJsonObject {{u"setPoint"_s, true}, {u"matchPoint"_s, true}, {u"timeouts"_s, 0}}));
+    QCOMPARE(rules.value(u"visitor"_s).toObject().value(u"timeouts"_s).toInt(), 1);
+    QVERIFY(rules.value(u"setWon"_s).isNull());
+
+    state.fifthSet = {15, 12};
+    const QJsonArray sets = StateJson::build(state, 0, boardSettings(), {}).value(u"sets"_s).toArray();
+    QCOMPARE(sets.size(), 5);
+    QCOMPARE(sets.last(), QJsonValue(QJsonArray {15, 12}));
 }
 
 QTEST_GUILESS_MAIN(TestStateJson)
