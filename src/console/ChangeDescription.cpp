@@ -20,17 +20,22 @@ void describeSides(QStringList &parts, const QString &what, qint16 homeBefore, q
         parts.append(u"%1 %2 %3"_s.arg(visitorName, what, fieldValue(visitor)));
 }
 
+void describeSet(QStringList &parts, int set, const SetPair &before, const SetPair &after)
+{
+    if (after == before)
+        return;
+    if (after.home == MatchState::Empty && after.visitor == MatchState::Empty)
+        parts.append(u"Set %1 cleared"_s.arg(set));
+    else
+        parts.append(u"Set %1: %2–%3"_s.arg(set).arg(after.home).arg(after.visitor));
+}
+
 void describeSets(QStringList &parts, const MatchState &before, const MatchState &after)
 {
-    for (int set = 0; set < MatchState::SetCount; ++set) {
-        const SetPair &pair = after.sets[set];
-        if (pair == before.sets[set])
-            continue;
-        if (pair.home == MatchState::Empty && pair.visitor == MatchState::Empty)
-            parts.append(u"Set %1 cleared"_s.arg(set + 1));
-        else
-            parts.append(u"Set %1: %2–%3"_s.arg(set + 1).arg(pair.home).arg(pair.visitor));
-    }
+    for (int set = 0; set < MatchState::SetCount; ++set)
+        describeSet(parts, set + 1, before.sets[set], after.sets[set]);
+    // The fifth set, which the rules keep when a best of five goes the distance.
+    describeSet(parts, MatchState::SetCount + 1, before.fifthSet, after.fifthSet);
 }
 
 QString serveText(qint16 whoPoss, const QString &homeName, const QString &visitorName)
@@ -68,6 +73,8 @@ QString describeChange(const MatchEvent &event, const QString &homeName, const Q
     describeSides(parts, u"games won"_s, before.homeGamesWon, after.homeGamesWon, before.visitorGamesWon,
                   after.visitorGamesWon, homeName, visitorName);
     describeSets(parts, before, after);
+    describeSides(parts, u"timeouts"_s, before.homeTimeouts, after.homeTimeouts, before.visitorTimeouts,
+                  after.visitorTimeouts, homeName, visitorName);
     if (after.WhoPoss != before.WhoPoss)
         parts.append(u"Serve: "_s + serveText(after.WhoPoss, homeName, visitorName));
     describeClock(parts, event);

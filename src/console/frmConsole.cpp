@@ -81,6 +81,9 @@ QWidget *frmConsole::buildSidePanel()
     m_changes = new QListWidget(panel);
     m_changes->setObjectName(u"lstChanges"_s);
     m_changes->setFocusPolicy(Qt::NoFocus);
+    // A set closed in one step names several fields: its line wraps instead of scrolling sideways.
+    m_changes->setWordWrap(true);
+    m_changes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_undo = new QPushButton(u"Undo  (Ctrl+Z)"_s, panel);
     m_undo->setObjectName(u"cmdUndo"_s);
     m_redo = new QPushButton(u"Redo  (Ctrl+Y)"_s, panel);

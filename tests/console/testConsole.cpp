@@ -58,6 +58,12 @@ void TestConsole::describesChanges_data()
     QTest::newRow("set pair") << int(MatchChange::Sets) << operatorOrigin << with([](MatchState &s) {
         s.sets[1] = {25, 23};
     }) << u"Set 2: 25–23"_s;
+    QTest::newRow("fifth set and a timeout")
+        << int(MatchChange::Sets | MatchChange::Timeouts) << operatorOrigin << with([](MatchState &s) {
+               s.fifthSet = {15, 13};
+               s.visitorTimeouts = 1;
+           })
+        << u"Set 5: 15–13; Hawks timeouts 1"_s;
     QTest::newRow("serve") << int(MatchChange::Possession) << int(MatchEvent::Origin::Undo)
                            << with([](MatchState &s) { s.WhoPoss = 2; }) << u"Undo: Serve: Hawks"_s;
     QTest::newRow("clock typed") << int(MatchChange::ClockValue | MatchChange::ClockPreset) << operatorOrigin
