@@ -100,8 +100,10 @@ void TestMissingAssets::programRunsOn()
     fixture.store = std::make_unique<SettingsStore>(fixture.settingsFile());
     BoardServices services;
     services.numLock = &fixture.numLock;
-    fixture.program = std::make_unique<Program>(*fixture.store, fixture.settings, fixture.folder(), services);
+    fixture.program = std::make_unique<Program>(*fixture.store, fixture.settings, fixture.folder(), services,
+                                                fixture.journalFile());
     Program &program = *fixture.program;
+    program.setPrompts(fixture.prompts);
     program.start();
     QVERIFY(QTest::qWaitForWindowExposed(program.splash()));
     const QImage logo = program.splash()->findChild<AutoSizePictureBox *>(u"picLogo"_s)->picture();
