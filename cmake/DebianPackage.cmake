@@ -7,8 +7,14 @@ set(CPACK_PACKAGE_NAME vantaro)
 set(CPACK_PACKAGE_VENDOR Quillwork)
 set(CPACK_PACKAGE_CONTACT "Quillwork <maintainers@users.noreply.c-seed-a23addfc.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "volleyball scoreboard for a screen or projector")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Vantaro shows a volleyball scoreboard on a screen or projector that the players and spectators can see. One operator runs it from the keyboard: scores, games won, the points of four sets, a game clock with a buzzer, possession, title, team names and pictures, with colours, keys and digit style set in an options dialog.")
+# Lines of at most 80 characters, as Debian's policy wants the extended description.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+       "Vantaro shows a volleyball scoreboard on a screen or projector that the players"
+       "and spectators can see. One operator runs it from the keyboard: scores, games"
+       "won, the points of four sets, a game clock with a buzzer, possession, title,"
+       "team names and pictures, with colours, keys and digit style set in an options"
+       "dialog. Every change can be undone, a match survives a crash, and a second"
+       "screen gets an operator console.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Directories the install creates get the usual modes whatever the umask of the one who builds.

@@ -117,7 +117,7 @@ QStringList unreachedOwners(const QSet<QString> &files)
 } // namespace
 
 // The Debian package as a user gets it: built by CPack from this build (stripped; scripts/package builds
-// the same from a Release build), checked with lintian, installed with apt-get, started from
+// the same from a Release build), checked with lintian, installed with dpkg, started from
 // /usr/bin/vantaro on the X server, closed and removed again. It installs into the machine itself, so it
 // runs only as root, as CI does, and only when no vantaro package is installed already.
 class TestDebianPackage : public QObject
@@ -231,20 +231,20 @@ void TestDebianPackage::contents()
 // Lintian's errors are what keeps a package out of Debian; its warnings are shown, not failed on.
 void TestDebianPackage::lintianFindsNoErrors()
 {
-    const Run lintian = run(u"lintian"_s, {u"--no-tag-display-limit"_s, m_package});
+    const Run lintian = run(u"lintian"_s, {u"--tag-display-limit"_s, u"0"_s, m_package});
     if (!lintian.output.trimmed().isEmpty())
         qInfo().noquote() << lintian.output.trimmed();
     QVERIFY2(!QRegularExpression(u"^E: "_s, QRegularExpression::MultilineOption).match(lintian.output).hasMatch(),
              qPrintable(lintian.output));
 }
 
-// Installed with apt-get from the file, which resolves Depends against the machine's packages and
-// downloads nothing; every library and font the running program maps must belong to a package its
-// Depends reach. Closed by the window manager, the splash ends the program; then the package goes.
+// Installed with dpkg, which refuses a package whose Depends the machine does not meet and downloads
+// nothing (apt-get cannot install a local file without downloading). Every library and font the running
+// program maps must belong to a package its Depends reach. Closed by the window manager, the splash ends
+// the program; then the package goes.
 void TestDebianPackage::installsStartsClosesAndRemoves()
 {
-    const Run install
-        = run(u"apt-get"_s, {u"install"_s, u"--yes"_s, u"--no-download"_s, u"--no-install-recommends"_s, m_package});
+    const Run install = run(u"dpkg"_s, {u"--install"_s, m_package});
     m_installedByTest = installed(PackageName);
     QVERIFY2(install.exitCode == 0 && m_installedByTest, qPrintable(install.output));
     const Run metainfo = run(u"appstreamcli"_s,
@@ -256,16 +256,24 @@ void TestDebianPackage::installsStartsClosesAndRemoves()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"HOME"_s, home.path());
     environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u".config"_s));
+    environment.insert(u"XDG_STATE_HOME"_s, home.filePath(u".local/state"_s));
+    // The one-board-per-user lock goes there: a board of another test or user must not take this start.
+    const QString runtime = home.filePath(u"runtime"_s);
+    QVERIFY(QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
     environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     environment.insert(u"VANTARO_FIRST_PAINT_PROBE"_s, u"1"_s);
     program.setProcessEnvironment(environment);
+    QByteArray errors;
+    connect(&program, &QProcess::readyReadStandardError, this, [&] { errors += program.readAllStandardError(); });
     program.start(u"/usr/bin/vantaro"_s, {});
     const auto stop = qScopeGuard([&] {
         program.kill();
         program.waitForFinished(5000);
     });
     QVERIFY(program.waitForStarted(10000));
-    QTRY_VERIFY_WITH_TIMEOUT(program.readAllStandardError().contains("vantaro-first-paint frmSplash "), 15000);
+    QTRY_VERIFY2_WITH_TIMEOUT(errors.contains("vantaro-first-paint frmSplash "), errors.constData(), 15000);
     QDir(QStringLiteral(VANTARO_BUILD_DIR)).mkpath(u"screenshots"_s);
     QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(
         QStringLiteral(VANTARO_BUILD_DIR "/screenshots/package-01-splash.png")));
@@ -279,6 +287,8 @@ void TestDebianPackage::installsStartsClosesAndRemoves()
             mapped.insert(QFileInfo(path).canonicalFilePath());
     }
     mapped.remove(QString());
+    // Xlib opens libXcursor for cursor themes where it is installed and does without it elsewhere.
+    mapped.removeIf([](const QString &path) { return QFileInfo(path).fileName().startsWith(u"libXcursor.so"_s); });
     QVERIFY(mapped.size() > 20);
     QVERIFY2(unreachedOwners(mapped).isEmpty(), qPrintable(unreachedOwners(mapped).join(u'\n')));
 
