@@ -13,8 +13,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
        "and spectators can see. One operator runs it from the keyboard: scores, games"
        "won, the points of four sets, a game clock with a buzzer, possession, title,"
        "team names and pictures, with colours, keys and digit style set in an options"
-       "dialog. Every change can be undone, a match survives a crash, and a second"
-       "screen gets an operator console.")
+       "dialog. Every change can be undone, a match survives a crash, a second screen"
+       "gets an operator console, and a live feed serves overlays for streams, the"
+       "board for browsers and a phone remote.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Directories the install creates get the usual modes whatever the umask of the one who builds.
