@@ -2,7 +2,7 @@
 // DISPLAY: 50 WebSocket clients and 200 requests a second for a minute while a key is pressed on the
 // board every 100 ms (key press to the repainted field, updates lost by any client, requests answered,
 // resident memory), then the key press on the board to the update of the overlay and the board pages
-// in headless Chromium. Each figure is printed as "RESULT|figure|target|result|met" for scripts/bench.
+// in headless Chromium. Each figure is printed as "RESULT|figure|target|result|ratio|met" for scripts/bench.
 //
 // Usage: benchFeed [--seconds N]   (60 by default)
 
@@ -22,7 +22,8 @@ constexpr int BrowserPresses = 21;
 
 void reportFigure(const QString &figure, const QString &target, const QString &result, bool met)
 {
-    std::printf("RESULT|%s|%s|%s|%s\n", qPrintable(figure), qPrintable(target), qPrintable(result), met ? "yes" : "NO");
+    std::printf("RESULT|%s|%s|%s|-|%s\n", qPrintable(figure), qPrintable(target), qPrintable(result),
+                met ? "yes" : "NO");
     std::fflush(stdout);
 }
 

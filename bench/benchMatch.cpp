@@ -1,7 +1,7 @@
 // In-process timings of the match's journal on the offscreen platform: a key press to its repainted field
 // with every change journalled, how long a change waits to be forced to the disk, the journal's size after
 // a three-hour match, and how long resuming an interrupted match takes.
-// Each figure is printed as "RESULT|figure|target|result|met" for scripts/bench to put in its table.
+// Each figure is printed as "RESULT|figure|target|result|ratio|met" for scripts/bench to put in its table.
 //
 // Usage: benchMatch [folder]   (the journal is kept in folder, a temporary one by default, so that the
 //                               disk under test can be chosen)
@@ -23,7 +23,8 @@ namespace {
 
 void reportFigure(const QString &figure, const QString &target, const QString &result, bool met)
 {
-    std::printf("RESULT|%s|%s|%s|%s\n", qPrintable(figure), qPrintable(target), qPrintable(result), met ? "yes" : "NO");
+    std::printf("RESULT|%s|%s|%s|-|%s\n", qPrintable(figure), qPrintable(target), qPrintable(result),
+                met ? "yes" : "NO");
     std::fflush(stdout);
 }
 

@@ -1,4 +1,4 @@
-# Shared by scripts/run and scripts/test: package installation and the out-of-tree build.
+# Shared by the scripts: package installation, the out-of-tree build and the private X server.
 # Sourced, not run.
 
 VANTARO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -8,6 +8,9 @@ VANTARO_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev
     qt6-websockets-dev)
 VANTARO_TEST_PACKAGES=(xvfb x11-utils x11-xserver-utils x11-xkb-utils xdotool openbox imagemagick pulseaudio
     pulseaudio-utils sox chromium)
+# Building and checking the Debian package: CPack's DEB generator finds programs with file and their
+# library dependencies with dpkg-shlibdeps; lintian and appstreamcli check the result.
+VANTARO_PACKAGE_PACKAGES=(dpkg-dev file lintian appstream)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -3,6 +3,7 @@
 #include "widgets/ColorValue.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -120,14 +121,23 @@ void Label::applyFont()
     update();
 }
 
-void Label::paintEvent(QPaintEvent *)
+void Label::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    const QVariantList look {m_caption,   font(),        m_foreColor, m_backColor,         m_alignment,
+                             m_backStyle, m_borderStyle, m_wordWrap,  palette().cacheKey()};
+    m_paintCache.paint(painter, *this, event->region(), look, [this](QPainter &target) { paintLook(target); });
+}
+
+void Label::paintLook(QPainter &painter) const
+{
     if (m_backStyle == Opaque)
         painter.fillRect(rect(), ColorValue::toQColor(m_backColor));
     if (m_borderStyle == FixedSingle)
         qDrawWinPanel(&painter, rect(), palette(), true);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    // A painter on the cache's image does not take the widget's font.
+    painter.setFont(font());
     painter.setPen(ColorValue::toQColor(m_foreColor));
     painter.drawText(textRect(), textFlags(), m_caption);
 }

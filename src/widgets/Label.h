@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/Element.h"
+#include "widgets/PaintCache.h"
 
 // A text element drawn on its container's surface: transparent background, one line of text in a
 // chosen font and colour, centred unless told otherwise. Its font size is a real number of points so
@@ -71,6 +72,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void paintLook(QPainter &painter) const;
     void applyFont();
     void fitToText();
     QRect textRect() const;
@@ -89,4 +91,5 @@ private:
     bool m_wordWrap = false;
     bool m_autoSize = false;
     bool m_clickable = false;
+    PaintCache m_paintCache;
 };

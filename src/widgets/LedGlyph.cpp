@@ -87,6 +87,18 @@ qreal middleLine(const QRectF &box, qreal stroke)
 
 } // namespace
 
+void LedGlyph::addCell(Shapes &shapes, Style style, QChar c, const QRectF &box, qreal stroke)
+{
+    if (isSeparator(c)) {
+        shapes.separators.addPath(separatorShape(style, c, box, stroke));
+        return;
+    }
+    const quint64 lit = litMask(style, c);
+    const QList<QPainterPath> lamps = lampShapes(style, box, stroke);
+    for (qsizetype i = 0; i < lamps.size(); ++i)
+        (lit & (quint64(1) << i) ? shapes.lit : shapes.unlit).addPath(lamps[i]);
+}
+
 QList<QPainterPath> LedGlyph::lampShapes(Style style, const QRectF &box, qreal stroke)
 {
     return style == Style::Dots ? dotShapes(box, stroke) : segmentShapes(box, stroke);

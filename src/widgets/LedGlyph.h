@@ -18,7 +18,20 @@ public:
     // Width of a seven-segment digit over its height.
     static constexpr double SegmentAspect = 0.55;
 
+    // The lamps of one or more cells by how they show: lit and unlit lamps of the digits, and the
+    // separators' dots, which take a colour of their own.
+    struct Shapes
+    {
+        QPainterPath lit;
+        QPainterPath unlit;
+        QPainterPath separators;
+    };
+
     static bool isSeparator(QChar c) { return c == u':' || c == u'.'; }
+
+    // Adds the lamps of a cell showing c in box: a digit cell's every lamp, lit or not, or a separator's
+    // dots. stroke is the segment thickness or the dot diameter in pixels.
+    static void addCell(Shapes &shapes, Style style, QChar c, const QRectF &box, qreal stroke);
 
     // The lamps of a digit cell filling box, in a fixed order: segments a to g, or the dots row by row
     // from the top left. stroke is the segment thickness or the dot diameter in pixels.

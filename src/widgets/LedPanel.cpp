@@ -1,9 +1,14 @@
 #include "widgets/LedPanel.h"
 
 #include "widgets/ColorValue.h"
+#include "widgets/PaintCache.h"
 #include "widgets/TwipsProperty.h"
 
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -62,8 +67,15 @@ void LedPanel::setSizeTwips(double twips)
 
 void LedPanel::contentChanged()
 {
-    if (currentCells() != m_builtCells)
+    if (currentCells() == m_builtCells)
+        return;
+    if (!PaintCache::enabled()) {
         layoutChanged();
+        return;
+    }
+    const LedLayout::Arrangement before = m_arrangement;
+    rebuild();
+    update(changedArea(before));
 }
 
 void LedPanel::layoutChanged()
@@ -74,30 +86,43 @@ void LedPanel::layoutChanged()
 
 void LedPanel::updateColours()
 {
-    m_back = ColorValue::toQColor(m_backColor);
-    m_lit = ColorValue::toQColor(m_litColor);
-    m_unlit = blend(m_back, m_lit, UnlitShare);
+    m_palette.back = ColorValue::toQColor(m_backColor);
+    m_palette.lit = ColorValue::toQColor(m_litColor);
+    m_palette.unlit = blend(m_palette.back, m_palette.lit, UnlitShare);
     update();
 }
 
 void LedPanel::rebuild()
 {
     m_builtCells = currentCells();
-    m_litPath = QPainterPath();
-    m_unlitPath = QPainterPath();
-    m_separatorPath = QPainterPath();
-    const LedLayout::Arrangement arrangement = LedLayout::arrange(
-        size(), spacing(), m_style, twipsToPixelsF(m_size * TwipsPerSizeUnit), referenceCells(), m_builtCells);
-    for (const LedLayout::Cell &cell : arrangement.cells) {
-        if (LedGlyph::isSeparator(cell.character)) {
-            m_separatorPath.addPath(LedGlyph::separatorShape(m_style, cell.character, cell.box, arrangement.stroke));
-            continue;
-        }
-        const quint64 lit = LedGlyph::litMask(m_style, cell.character);
-        const QList<QPainterPath> lamps = LedGlyph::lampShapes(m_style, cell.box, arrangement.stroke);
-        for (qsizetype i = 0; i < lamps.size(); ++i)
-            (lit & (quint64(1) << i) ? m_litPath : m_unlitPath).addPath(lamps[i]);
+    m_arrangement = LedLayout::arrange(size(), spacing(), m_style, twipsToPixelsF(m_size * TwipsPerSizeUnit),
+                                       referenceCells(), m_builtCells);
+    m_shapes.reset();
+}
+
+// The cells that show another character or moved, or the whole panel when the lamps changed size.
+QRect LedPanel::changedArea(const LedLayout::Arrangement &before) const
+{
+    const QList<LedLayout::Cell> &cells = m_arrangement.cells;
+    if (before.stroke != m_arrangement.stroke || before.cells.size() != cells.size())
+        return rect();
+    QRectF area;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (cells[i].character != before.cells[i].character || cells[i].box != before.cells[i].box)
+            area |= cells[i].box | before.cells[i].box;
     }
+    return area.toAlignedRect();
+}
+
+bool LedPanel::cellsOnPixelGrid(qreal ratio) const
+{
+    const auto whole = [ratio](qreal logical) {
+        const qreal device = logical * ratio;
+        return std::abs(device - std::round(device)) < 1e-6;
+    };
+    return std::all_of(m_arrangement.cells.begin(), m_arrangement.cells.end(), [&](const LedLayout::Cell &cell) {
+        return whole(cell.box.left()) && whole(cell.box.top()) && whole(cell.box.width()) && whole(cell.box.height());
+    });
 }
 
 void LedPanel::resizeEvent(QResizeEvent *event)
@@ -106,12 +131,51 @@ void LedPanel::resizeEvent(QResizeEvent *event)
     rebuild();
 }
 
-void LedPanel::paintEvent(QPaintEvent *)
+void LedPanel::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), m_back);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(m_unlitPath, m_unlit);
-    painter.fillPath(m_litPath, m_lit);
-    painter.fillPath(m_separatorPath, separatorColor());
+    // Cells off the pixel grid (dots finer than three pixels, fractional scale factors) would blur as
+    // copied images; they, and cells without an image, are few and small, and drawn from their shapes.
+    m_paintedFromCache
+        = PaintCache::enabled() && cellsOnPixelGrid(devicePixelRatioF()) && paintFromCache(painter, event->region());
+    if (!m_paintedFromCache)
+        paintFromShapes(painter);
+}
+
+void LedPanel::paintFromShapes(QPainter &painter)
+{
+    if (!m_shapes) {
+        m_shapes.emplace();
+        for (const LedLayout::Cell &cell : std::as_const(m_arrangement.cells))
+            LedGlyph::addCell(*m_shapes, m_style, cell.character, cell.box, m_arrangement.stroke);
+    }
+    LedGlyphCache::Palette palette = m_palette;
+    palette.separator = separatorColor();
+    painter.fillRect(rect(), palette.back);
+    LedGlyphCache::fillShapes(painter, *m_shapes, palette);
+}
+
+bool LedPanel::paintFromCache(QPainter &painter, const QRegion &region)
+{
+    LedGlyphCache::Look look {m_style, m_arrangement.stroke, m_palette, devicePixelRatioF()};
+    look.palette.separator = separatorColor();
+    // Copies share the pixels; references would not survive the cache growing.
+    QList<std::pair<QRect, QImage>> images;
+    for (const LedLayout::Cell &cell : std::as_const(m_arrangement.cells)) {
+        const QRect box = cell.box.toRect();
+        if (!region.intersects(box))
+            continue;
+        QImage image = m_cache.cell(look, cell.character, cell.box.size());
+        if (image.isNull())
+            return false;
+        images.append({box, std::move(image)});
+    }
+    QRegion background = region;
+    for (const auto &[box, image] : std::as_const(images)) {
+        painter.drawImage(box.topLeft(), image);
+        background -= box;
+    }
+    for (const QRect &part : background)
+        painter.fillRect(part, look.palette.back);
+    return true;
 }

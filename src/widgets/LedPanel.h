@@ -2,16 +2,21 @@
 
 #include "widgets/Element.h"
 #include "widgets/LedGlyph.h"
+#include "widgets/LedGlyphCache.h"
 #include "widgets/LedLayout.h"
 
 #include <QColor>
-#include <QPainterPath>
+
+#include <optional>
 
 // Common ground of the LED display panels: background and lit colours, the digit style and the stroke
 // size, and the painting of a row of digit and separator cells like an electronic scoreboard. Lit lamps
 // take the lit colour; unlit lamps stay faintly visible, the lit colour blended a little into the
-// background. The lamp shapes are built whenever the size, a property or the shown cells change, so that
-// painting only fills ready paths; a write that changes nothing does not repaint.
+// background. The cells are placed whenever the size, a property or the shown cells change; a repaint
+// copies each cell from the glyph cache, and a new value repaints only the cells that show something
+// else (a clock refresh mostly one digit). A write that changes nothing does not repaint. With caching
+// switched off (PaintCache::setEnabled) the panel fills every lamp's shape on each repaint and repaints
+// whole on any change.
 //
 // Size is the stroke in tenths of a point (2 twips each): the thickness of a segment in the Lines style
 // or the diameter of a dot in the Dots style (Size 80 is an 8-point stroke, about 11 pixels on a board of
@@ -44,6 +49,9 @@ public:
     // '.' for separators.
     QString cellText() const { return currentCells(); }
 
+    // Whether the last paint copied its cells from the glyph cache rather than filling their shapes.
+    bool paintedFromCache() const { return m_paintedFromCache; }
+
 protected:
     explicit LedPanel(QWidget *parent = nullptr);
 
@@ -52,7 +60,7 @@ protected:
     virtual QString referenceCells() const { return currentCells(); }
     // Margins and gaps in pixels for the present size.
     virtual LedLayout::Spacing spacing() const = 0;
-    virtual QColor separatorColor() const { return m_lit; }
+    virtual QColor separatorColor() const { return m_palette.lit; }
 
     // The shown value changed: rebuilds and repaints only when the cells show something else.
     void contentChanged();
@@ -66,17 +74,22 @@ protected:
 private:
     void rebuild();
     void updateColours();
+    QRect changedArea(const LedLayout::Arrangement &before) const;
+    bool cellsOnPixelGrid(qreal ratio) const;
+    void paintFromShapes(QPainter &painter);
+    // False, having drawn nothing, when a cell has no image.
+    bool paintFromCache(QPainter &painter, const QRegion &region);
 
     int m_backColor = 0;
     int m_litColor = 0;
     LedGlyph::Style m_style = LedGlyph::Style::Lines;
     int m_size = DefaultSize;
 
-    QColor m_back;
-    QColor m_lit;
-    QColor m_unlit;
+    LedGlyphCache::Palette m_palette;
     QString m_builtCells;
-    QPainterPath m_litPath;
-    QPainterPath m_unlitPath;
-    QPainterPath m_separatorPath;
+    LedLayout::Arrangement m_arrangement;
+    // Built on the first paint that needs them: the cache draws its cells from shapes of its own.
+    std::optional<LedGlyph::Shapes> m_shapes;
+    LedGlyphCache m_cache;
+    bool m_paintedFromCache = false;
 };

@@ -39,7 +39,10 @@ void PictureBox::setBorderStyle(int style)
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), ColorValue::toQColor(m_backColor));
+    // The region, not its bounding rectangle: the LED panels inside paint their own areas.
+    const QColor back = ColorValue::toQColor(m_backColor);
+    for (const QRect &part : event->region())
+        painter.fillRect(part, back);
     if (m_borderStyle == 1)
         qDrawWinPanel(&painter, rect(), palette(), true);
 }

@@ -3,6 +3,7 @@
 #include "core/Numbers.h"
 #include "widgets/ColorValue.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -65,9 +66,15 @@ QRectF Shape::figureRect() const
     return area;
 }
 
-void Shape::paintEvent(QPaintEvent *)
+void Shape::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    const QVariantList look {m_shape, m_borderColor, m_borderWidth, m_borderStyle, m_fillColor, m_fillStyle};
+    m_paintCache.paint(painter, *this, event->region(), look, [this](QPainter &target) { paintLook(target); });
+}
+
+void Shape::paintLook(QPainter &painter) const
+{
     painter.setRenderHint(QPainter::Antialiasing);
     const bool outlined = m_borderStyle != NoOutline;
     // The outline lies inside the element's bounds, as the design positions assume.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/Element.h"
+#include "widgets/PaintCache.h"
 
 // A windowless figure: rectangle, square, oval, circle or rounded rectangle, with an optional outline
 // (width in pixels) and an optional solid fill. Clicks pass through to the container.
@@ -40,6 +41,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void paintLook(QPainter &painter) const;
     QRectF figureRect() const;
 
     int m_shape = Rectangle;
@@ -48,4 +50,5 @@ private:
     int m_borderStyle = SolidOutline;
     int m_fillColor = 0;
     int m_fillStyle = NoFill;
+    PaintCache m_paintCache;
 };

@@ -1,13 +1,18 @@
 // What the LED panels actually draw: lit lamps where the digits are, nothing in the paddings, from the
-// options dialog's preview size up to a projector-sized field, in both digit styles.
+// options dialog's preview size up to a projector-sized field, in both digit styles; the glyph cache
+// draws the same pixels as the lamp shapes, and a new value repaints only the cells that changed.
+#include "support/ImageDifference.h"
 #include "widgets/ColorValue.h"
 #include "widgets/NumberPanel.h"
+#include "widgets/PaintCache.h"
 #include "widgets/SegmentPanel.h"
 #include "widgets/TimePanel.h"
 
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +66,44 @@ void verifyPaddingsBare(const QImage &image, const QRect &content)
     QCOMPARE(countPixels(image, QRect(content.right() + 1, 0, image.width(), image.height()), foreign), 0);
 }
 
+// The regions of the paint events a widget receives.
+class PaintRegions : public QObject
+{
+public:
+    explicit PaintRegions(QWidget *widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+// A panel of the given kind showing something in every kind of cell it has.
+std::unique_ptr<LedPanel> showingPanel(const QString &kind)
+{
+    if (kind == u"preview")
+        return std::make_unique<SegmentPanel>();
+    if (kind == u"number") {
+        auto panel = std::make_unique<NumberPanel>();
+        panel->setMaxValue(99);
+        panel->setCaption(-7);
+        return panel;
+    }
+    auto clock = std::make_unique<TimePanel>();
+    clock->setFrameColor(Frame);
+    if (kind == u"tenths") {
+        clock->setFieldUnits(u"1,.1"_s);
+        clock->setCaption(9.3f);
+    } else {
+        clock->setCaption(754);
+    }
+    return clock;
+}
+
 } // namespace
 
 class TestLedRendering : public QObject
@@ -74,6 +117,10 @@ private slots:
     void clockSeparatorInFrameColor();
     void previewDigit_data();
     void previewDigit();
+    void cacheDrawsLikeTheShapes_data();
+    void cacheDrawsLikeTheShapes();
+    void newValueRepaintsChangedCells_data();
+    void newValueRepaintsChangedCells();
 };
 
 void TestLedRendering::numberCells_data()
@@ -186,6 +233,84 @@ void TestLedRendering::previewDigit()
     const int litOne = countPixels(panel.grab().toImage(), eight.rect(), lit);
     QVERIFY(litOne > 0);
     QVERIFY(litEight > litOne * 3 / 2);
+}
+
+void TestLedRendering::cacheDrawsLikeTheShapes_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<bool>("fromCache");
+    for (int style : {0, 1}) {
+        const QByteArray name = style == 0 ? "lines " : "dots ";
+        QTest::newRow(name + "preview 36x65") << u"preview"_s << style << QSize(36, 65) << true;
+        QTest::newRow(name + "score 111x92") << u"number"_s << style << QSize(111, 92) << true;
+        QTest::newRow(name + "clock 255x90") << u"time"_s << style << QSize(255, 90) << true;
+        QTest::newRow(name + "tenths 700x300") << u"tenths"_s << style << QSize(700, 300) << true;
+        QTest::newRow(name + "clock 4K 1548x428") << u"time"_s << style << QSize(1548, 428) << true;
+    }
+    // Lines keep whole pixels at any size; dots finer than three pixels do not, and are drawn from their
+    // shapes.
+    QTest::newRow("lines squeezed 60x20") << u"time"_s << 0 << QSize(60, 20) << true;
+    QTest::newRow("dots squeezed 60x20") << u"time"_s << 1 << QSize(60, 20) << false;
+}
+
+// Pixel for pixel but for antialiased rims of lamps a few pixels wide, which the rasteriser may round a
+// few levels apart at another offset.
+void TestLedRendering::cacheDrawsLikeTheShapes()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, style);
+    QFETCH(QSize, pixels);
+    QFETCH(bool, fromCache);
+    const auto enableCache = qScopeGuard([] { PaintCache::setEnabled(true); });
+    const std::unique_ptr<LedPanel> panel = showingPanel(kind);
+    panel->setLedType(style);
+    panel->setBackColor(Back);
+    panel->setLitColor(Lit);
+    PaintCache::setEnabled(false);
+    const QImage shapes = render(*panel, pixels);
+    QVERIFY(!panel->paintedFromCache());
+    PaintCache::setEnabled(true);
+    const QImage cached = panel->grab().toImage();
+    QCOMPARE(panel->paintedFromCache(), fromCache);
+    const ImageDifference difference = ImageDifference::between(shapes, cached);
+    QVERIFY2(difference.largest <= 12 && difference.share < 0.01,
+             qPrintable(u"largest %1, share %2"_s.arg(difference.largest).arg(difference.share)));
+}
+
+void TestLedRendering::newValueRepaintsChangedCells_data()
+{
+    QTest::addColumn<bool>("cache");
+    QTest::addColumn<float>("seconds");
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    // The cells of " 9:59" span the panel's width; "to" and "from" are shares of it.
+    QTest::newRow("last digit") << true << 598.0f << 0.75 << 1.0;
+    QTest::newRow("last two digits") << true << 589.0f << 0.5 << 1.0;
+    QTest::newRow("without the cache the whole panel") << false << 598.0f << 0.0 << 1.0;
+}
+
+void TestLedRendering::newValueRepaintsChangedCells()
+{
+    QFETCH(bool, cache);
+    QFETCH(float, seconds);
+    QFETCH(double, from);
+    QFETCH(double, to);
+    const auto enableCache = qScopeGuard([] { PaintCache::setEnabled(true); });
+    PaintCache::setEnabled(cache);
+    TimePanel panel;
+    panel.setCaption(599);
+    panel.setTwipsGeometry(0, 0, 700 * Element::TwipsPerPixel, 300 * Element::TwipsPerPixel);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    const PaintRegions regions(&panel);
+    panel.setCaption(seconds);
+    QTRY_VERIFY(!regions.painted.isEmpty());
+    const QRect painted = regions.painted.boundingRect();
+    QVERIFY2(painted.left() >= int(from * panel.width()) - 1 && painted.right() <= int(to * panel.width()),
+             qPrintable(u"painted %1 to %2 of %3"_s.arg(painted.left()).arg(painted.right()).arg(panel.width())));
+    QCOMPARE(painted.left() <= 1, from == 0.0);
 }
 
 QTEST_MAIN(TestLedRendering)
