@@ -83,6 +83,18 @@ void PaintCache::paint(QPainter &painter, const QWidget &widget, const QRegion &
     }
     const qreal ratio = widget.devicePixelRatioF();
     if (look != m_look || widget.size() != m_size || ratio != m_ratio) {
+        // A new size or look is painted directly the first time and kept from the next repaint on: while
+        // a window is dragged to a new size every repaint has a size of its own, and keeping pixels for
+        // a size about to change would cost more than drawing them.
+        const bool settled = look == m_pendingLook && widget.size() == m_pendingSize && ratio == m_pendingRatio;
+        m_pendingLook = look;
+        m_pendingSize = widget.size();
+        m_pendingRatio = ratio;
+        if (!settled) {
+            m_pieces.clear();
+            paint(painter);
+            return;
+        }
         m_look = look;
         m_size = widget.size();
         m_ratio = ratio;

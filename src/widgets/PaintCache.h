@@ -16,7 +16,8 @@ class QWidget;
 // An element's painting kept as pixels, so that a repaint copies them instead of drawing large text or
 // figures anew: at projector sizes Qt fills every glyph outline and every rounded frame on each repaint.
 // The painting is drawn on a transparent background at the widget's size and device pixel ratio, a few
-// hundred rows at a time so that a window-sized element needs no window-sized image, and cut into bands
+// hundred rows at a time so that a window-sized element needs no window-sized image, from the second
+// repaint at a size and look on (the first is drawn directly), and cut into bands
 // of a few rows; each band keeps only the runs of columns that hold paint, trimmed to their painted rows,
 // so that a thin frame around a large area keeps, and copies, little more than its own pixels. A run of
 // one opaque colour is kept as that colour and filled, and a run that continues one of the band above
@@ -59,5 +60,9 @@ private:
     QVariantList m_look;
     QSize m_size;
     qreal m_ratio = 0;
+    // What the last repaint asked for; kept as pixels once a repaint asks for it again.
+    QVariantList m_pendingLook;
+    QSize m_pendingSize;
+    qreal m_pendingRatio = 0;
     QList<Piece> m_pieces;
 };
