@@ -23,7 +23,8 @@ Frame::Frame(QWidget *parent)
 QFont Frame::captionFont() const
 {
     // Not the frame's own font, which the elements inside it inherit.
-    const QSize room(width() - 2 * CaptionInset, fontMetrics().height());
+    // One line: only the width limits it.
+    const QSize room(width() - 2 * CaptionInset, 2 * fontMetrics().height());
     return FontFit::fitted(font(), title(), room, Qt::TextShowMnemonic);
 }
 
