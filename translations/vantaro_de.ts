@@ -74,6 +74,10 @@
         <source>Redo: %1</source>
         <translation>Wiederholt: %1</translation>
     </message>
+    <message>
+        <source>%1 timeouts %2</source>
+        <translation>%1 Auszeiten %2</translation>
+    </message>
 </context>
 <context>
     <name>FeedOptions</name>
@@ -293,6 +297,22 @@
     <message>
         <source>Console</source>
         <translation>Konsole</translation>
+    </message>
+    <message>
+        <source>Live feed</source>
+        <translation>Live-Feed</translation>
+    </message>
+    <message>
+        <source>Confirm  (Enter)</source>
+        <translation>Bestätigen  (Enter)</translation>
+    </message>
+    <message>
+        <source>Not yet  (Esc)</source>
+        <translation>Noch nicht  (Esc)</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
     </message>
 </context>
 <context>
@@ -662,7 +682,7 @@
     </message>
     <message>
         <source>[No File Selected]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Keine Datei gewählt]</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,10 @@
         <source>Redo: %1</source>
         <translation>Rehecho: %1</translation>
     </message>
+    <message>
+        <source>%1 timeouts %2</source>
+        <translation>%1 tiempos muertos %2</translation>
+    </message>
 </context>
 <context>
     <name>FeedOptions</name>
@@ -293,6 +297,22 @@
     <message>
         <source>Console</source>
         <translation>Consola</translation>
+    </message>
+    <message>
+        <source>Live feed</source>
+        <translation>Emisión en directo</translation>
+    </message>
+    <message>
+        <source>Confirm  (Enter)</source>
+        <translation>Confirmar  (Intro)</translation>
+    </message>
+    <message>
+        <source>Not yet  (Esc)</source>
+        <translation>Todavía no  (Esc)</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
     </message>
 </context>
 <context>
@@ -662,7 +682,7 @@
     </message>
     <message>
         <source>[No File Selected]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Ningún archivo elegido]</translation>
     </message>
 </context>
 <context>

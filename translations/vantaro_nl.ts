@@ -74,6 +74,10 @@
         <source>Redo: %1</source>
         <translation>Opnieuw: %1</translation>
     </message>
+    <message>
+        <source>%1 timeouts %2</source>
+        <translation>%1 time-outs %2</translation>
+    </message>
 </context>
 <context>
     <name>FeedOptions</name>
@@ -293,6 +297,22 @@
     <message>
         <source>Console</source>
         <translation>Console</translation>
+    </message>
+    <message>
+        <source>Live feed</source>
+        <translation>Livefeed</translation>
+    </message>
+    <message>
+        <source>Confirm  (Enter)</source>
+        <translation>Bevestigen  (Enter)</translation>
+    </message>
+    <message>
+        <source>Not yet  (Esc)</source>
+        <translation>Nog niet  (Esc)</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regels</translation>
     </message>
 </context>
 <context>
@@ -662,7 +682,7 @@
     </message>
     <message>
         <source>[No File Selected]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Geen bestand gekozen]</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,10 @@
         <source>Redo: %1</source>
         <translation>Ponowiono: %1</translation>
     </message>
+    <message>
+        <source>%1 timeouts %2</source>
+        <translation>%1 przerwy %2</translation>
+    </message>
 </context>
 <context>
     <name>FeedOptions</name>
@@ -293,6 +297,22 @@
     <message>
         <source>Console</source>
         <translation>Konsola</translation>
+    </message>
+    <message>
+        <source>Live feed</source>
+        <translation>Transmisja na żywo</translation>
+    </message>
+    <message>
+        <source>Confirm  (Enter)</source>
+        <translation>Potwierdź  (Enter)</translation>
+    </message>
+    <message>
+        <source>Not yet  (Esc)</source>
+        <translation>Jeszcze nie  (Esc)</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Zasady</translation>
     </message>
 </context>
 <context>
@@ -662,7 +682,7 @@
     </message>
     <message>
         <source>[No File Selected]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Nie wybrano pliku]</translation>
     </message>
 </context>
 <context>

@@ -109,9 +109,9 @@ QStringList clippedTexts(QWidget *window)
     for (TabControl *tabs : window->findChildren<TabControl *>()) {
         const QList<TabPage *> pages = tabs->findChildren<TabPage *>(Qt::FindDirectChildrenOnly);
         for (int i = 0; i < pages.size(); ++i) {
-            const int needed = QFontMetrics(tabs->tabFont()).horizontalAdvance(pages[i]->caption()) + 8;
+            const int needed = tabs->fontMetrics().horizontalAdvance(pages[i]->caption()) + 8;
             check(needed <= tabs->tabRect(i).width() && tabs->tabRect(i).right() < tabs->width(), tabs,
-                  pages[i]->caption(), tabs->tabFont());
+                  pages[i]->caption(), tabs->font());
         }
     }
     return clipped;
