@@ -5,7 +5,7 @@ VANTARO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 VANTARO_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good libx11-dev libxtst-dev libxss-dev fonts-liberation2
-    qt6-websockets-dev)
+    qt6-websockets-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 VANTARO_TEST_PACKAGES=(xvfb x11-utils x11-xserver-utils x11-xkb-utils xdotool openbox imagemagick pulseaudio
     pulseaudio-utils sox chromium)
 # Building and checking the Debian package: CPack's DEB generator finds programs with file and their

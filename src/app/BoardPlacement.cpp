@@ -4,6 +4,7 @@
 #include "console/frmConsole.h"
 #include "settings/Settings.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -97,7 +98,9 @@ void BoardPlacement::showConsoleOn(QScreen *screen)
 void BoardPlacement::reportMissingScreen()
 {
     m_console.setWarning(u"screen"_s,
-                         m_plan.chosenMissing ? u"The board's screen %1 is not connected: the board is on %2."_s.arg(
-                             m_settings.BoardScreen, screenAt(m_plan.board)->name())
-                                              : QString());
+                         m_plan.chosenMissing
+                             ? QCoreApplication::translate(
+                                   "BoardPlacement", "The board's screen %1 is not connected: the board is on %2.")
+                                   .arg(m_settings.BoardScreen, screenAt(m_plan.board)->name())
+                             : QString());
 }

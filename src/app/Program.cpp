@@ -13,6 +13,7 @@
 #include "settings/Settings.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -80,9 +81,12 @@ void Program::start()
     if (report.hasProblems()) {
         const qsizetype count = report.problems.size() + report.unlistedProblems;
         m_settingsProblem = report.fileProblem.isEmpty()
-            ? u"Settings: %1 problem(s) in %2; defaults are used there until the options are saved."_s.arg(count).arg(
-                QDir::toNativeSeparators(report.fileName))
-            : u"Settings: %1 cannot be read; the defaults are in use."_s.arg(QDir::toNativeSeparators(report.fileName));
+            ? QCoreApplication::translate(
+                  "Program", "Settings: %1 problem(s) in %2; defaults are used there until the options are saved.")
+                  .arg(count)
+                  .arg(QDir::toNativeSeparators(report.fileName))
+            : QCoreApplication::translate("Program", "Settings: %1 cannot be read; the defaults are in use.")
+                  .arg(QDir::toNativeSeparators(report.fileName));
     }
 }
 
@@ -92,8 +96,10 @@ void Program::openBoard()
     if (!m_journal.begin(m_match.state())) {
         m_prompts->warn(
             nullptr,
-            u"The match journal %1 cannot be written (%2). The match will not be recovered if "
-            u"Vantaro ends unexpectedly."_s.arg(QDir::toNativeSeparators(m_journal.path()), m_journal.errorString()),
+            QCoreApplication::translate("Program",
+                                        "The match journal %1 cannot be written (%2). The match will not be "
+                                        "recovered if Vantaro ends unexpectedly.")
+                .arg(QDir::toNativeSeparators(m_journal.path()), m_journal.errorString()),
             u"Vantaro"_s);
     }
     m_board = std::make_unique<frmScoreboard>(BoardDesign::window(), m_settings, m_match, m_services);
@@ -114,7 +120,8 @@ void Program::openConsole()
 {
     m_console = std::make_unique<frmConsole>(m_settings, m_match, m_services);
     if (!m_services.soundDevice && !SoundPlayer::hasAudioOutput())
-        m_console->setWarning(u"sound"_s, u"No audio device: the buzzer cannot sound."_s);
+        m_console->setWarning(u"sound"_s,
+                              QCoreApplication::translate("Program", "No audio device: the buzzer cannot sound."));
     m_console->setWarning(u"settings"_s, m_settingsProblem);
     connect(&m_feed, &FeedService::statusChanged, this, &Program::showFeedOnConsole);
     showFeedOnConsole();
@@ -153,18 +160,20 @@ void Program::offerToResume()
     const MatchJournal::Recovery recovery = MatchJournal::recover(m_journal.path());
     if (recovery.unreadable) {
         m_prompts->warn(nullptr,
-                        u"The journal of the last match (%1) cannot be read; a new match starts."_s.arg(
-                            QDir::toNativeSeparators(m_journal.path())),
+                        QCoreApplication::translate(
+                            "Program", "The journal of the last match (%1) cannot be read; a new match starts.")
+                            .arg(QDir::toNativeSeparators(m_journal.path())),
                         u"Vantaro"_s);
     }
     if (!recovery.interrupted)
         return;
     DialogPrompts::Choice resume;
     resume.title = u"Vantaro"_s;
-    resume.message = u"Vantaro did not close normally. Resume the interrupted match?"_s;
+    resume.message
+        = QCoreApplication::translate("Program", "Vantaro did not close normally. Resume the interrupted match?");
     resume.detail = recovery.interrupted->summary(m_settings.HomeText, m_settings.VisitorText);
-    resume.accept = u"Resume"_s;
-    resume.reject = u"New match"_s;
+    resume.accept = QCoreApplication::translate("Program", "Resume");
+    resume.reject = QCoreApplication::translate("Program", "New match");
     if (m_prompts->choose(nullptr, resume))
         m_match.restore(*recovery.interrupted);
 }
@@ -175,9 +184,9 @@ bool Program::confirmClose()
         return true;
     DialogPrompts::Choice end;
     end.title = u"Vantaro"_s;
-    end.message = u"End the match and close Vantaro?"_s;
-    end.accept = u"End Match"_s;
-    end.reject = u"Keep Playing"_s;
+    end.message = QCoreApplication::translate("Program", "End the match and close Vantaro?");
+    end.accept = QCoreApplication::translate("Program", "End Match");
+    end.reject = QCoreApplication::translate("Program", "Keep Playing");
     end.acceptIsDefault = false;
     return m_prompts->choose(m_placement ? m_placement->operatorWindow() : m_board.get(), end);
 }

@@ -2,6 +2,7 @@
 
 #include "settings/SettingsLoadReport.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
@@ -15,12 +16,16 @@ void showAfter(QWidget *window, const SettingsLoadReport &report)
     if (!report.hasProblems())
         return;
     const QString summary = report.fileProblem.isEmpty()
-        ? u"Vantaro could not use some of its settings and runs with the defaults in their place."_s
-        : u"Vantaro could not read its settings and runs with the default settings."_s;
+        ? QCoreApplication::translate(
+            "SettingsWarning", "Vantaro could not use some of its settings and runs with the defaults in their place.")
+        : QCoreApplication::translate("SettingsWarning",
+                                      "Vantaro could not read its settings and runs with the default settings.");
     const QString details = report.message();
     // Queued: the window is on the screen first, and the warning comes over it.
     QTimer::singleShot(0, window, [summary, details] {
-        auto *box = new QMessageBox(QMessageBox::Warning, u"Vantaro settings"_s, summary, QMessageBox::Ok);
+        auto *box
+            = new QMessageBox(QMessageBox::Warning, QCoreApplication::translate("SettingsWarning", "Vantaro settings"),
+                              summary, QMessageBox::Ok);
         box->setObjectName(QLatin1String(ObjectName));
         box->setInformativeText(details);
         box->setAttribute(Qt::WA_DeleteOnClose);

@@ -3,6 +3,7 @@
 #include "app/FirstPaintProbe.h"
 #include "app/Program.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 
@@ -33,6 +34,8 @@ int main(int argc, char *argv[])
     DisplayCheck::platformStarted();
     FirstPaintProbe::installIfRequested();
     const QString programFolder = QCoreApplication::applicationDirPath();
+    // Before the first window: every text is looked up when it is built.
+    Translations::install(app, programFolder, QLocale::system());
     Program::describeApplication(programFolder);
 
     // One board per user: a second start brings the first one's window forward and ends.

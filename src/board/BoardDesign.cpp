@@ -92,6 +92,11 @@ QList<ElementDesign> elements()
     const QList<DesignProperty> gamesWonSettings {{"PaddingH", 60}, {"PaddingV", 70}, {"Size", 75}};
     const QList<DesignProperty> clockSettings {{"PaddingH", 120}, {"PaddingV", 80}, {"PaddingI", 240},
                                                {"PaddingD", 130}, {"Size", 80},     {"Caption", 3600}};
+    // Translated by the builder; a longer word is set smaller rather than cut off.
+    ElementDesign gamesWon
+        = label(u"lblGamesWon"_s, {}, QString::fromUtf8(QT_TRANSLATE_NOOP("frmScoreboard", "Games Won")),
+                {3143, 4440, 3195, 495}, 20.25, White, 10);
+    gamesWon.properties.append({"ShrinkToFit", true});
 
     QList<ElementDesign> design {
         label(u"lblTitle"_s, {}, u"Vantaro"_s, {83, 120, 9315, 855}, 32.25, White, 13),
@@ -113,7 +118,7 @@ QList<ElementDesign> elements()
         numberPanel(u"nledHomeGamesWon"_s, {}, {2385, 3675, 750, 1260}, 4, Focus::TabStop, gamesWonSettings),
         pictureBox(u"picBoardContainer"_s, {3413, 3480, 2655, 930}, Black, 18, Focus::ClickOnly),
         image(u"imgBoardPic"_s, u"picBoardContainer"_s, {0, 0, 735, 855}),
-        label(u"lblGamesWon"_s, {}, u"Games Won"_s, {3143, 4440, 3195, 495}, 20.25, White, 10),
+        gamesWon,
         numberPanel(u"nledVisitorGamesWon"_s, {}, {6345, 3675, 750, 1260}, 5, Focus::TabStop, gamesWonSettings),
         pictureBox(u"picVisitorContainer"_s, {7320, 3540, 1935, 1365}, Black, 12, Focus::ClickOnly),
         image(u"imgVisitorPic"_s, u"picVisitorContainer"_s, {0, 0, 735, 1095}),

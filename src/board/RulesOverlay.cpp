@@ -4,6 +4,7 @@
 #include "match/Match.h"
 #include "settings/Settings.h"
 
+#include <QCoreApplication>
 #include <QRectF>
 
 using namespace Qt::StringLiterals;
@@ -54,11 +55,11 @@ BoardNotice *RulesOverlay::notice(QWidget *board, const QString &name)
 QString RulesOverlay::markerText(const RulesAssessment &assessment, Side side)
 {
     if (assessment.matchWinner == side)
-        return u"MATCH WON"_s;
+        return QCoreApplication::translate("RulesOverlay", "MATCH WON");
     const RulesAssessment::Chances &chances = assessment.chancesOf(side);
     if (chances.matchPoint)
-        return u"MATCH POINT"_s;
-    return chances.setPoint ? u"SET POINT"_s : QString();
+        return QCoreApplication::translate("RulesOverlay", "MATCH POINT");
+    return chances.setPoint ? QCoreApplication::translate("RulesOverlay", "SET POINT") : QString();
 }
 
 void RulesOverlay::show(const Match &match, const Settings &settings, bool asksSetEnd)

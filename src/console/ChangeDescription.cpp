@@ -1,5 +1,6 @@
 #include "console/ChangeDescription.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -8,16 +9,17 @@ namespace {
 
 QString fieldValue(qint16 value)
 {
-    return value == MatchState::Empty ? u"cleared"_s : QString::number(value);
+    return value == MatchState::Empty ? QCoreApplication::translate("ChangeDescription", "cleared")
+                                      : QString::number(value);
 }
 
-void describeSides(QStringList &parts, const QString &what, qint16 homeBefore, qint16 home, qint16 visitorBefore,
+void describeSides(QStringList &parts, const char *what, qint16 homeBefore, qint16 home, qint16 visitorBefore,
                    qint16 visitor, const QString &homeName, const QString &visitorName)
 {
     if (home != homeBefore)
-        parts.append(u"%1 %2 %3"_s.arg(homeName, what, fieldValue(home)));
+        parts.append(QCoreApplication::translate("ChangeDescription", what).arg(homeName, fieldValue(home)));
     if (visitor != visitorBefore)
-        parts.append(u"%1 %2 %3"_s.arg(visitorName, what, fieldValue(visitor)));
+        parts.append(QCoreApplication::translate("ChangeDescription", what).arg(visitorName, fieldValue(visitor)));
 }
 
 void describeSet(QStringList &parts, int set, const SetPair &before, const SetPair &after)
@@ -25,9 +27,12 @@ void describeSet(QStringList &parts, int set, const SetPair &before, const SetPa
     if (after == before)
         return;
     if (after.home == MatchState::Empty && after.visitor == MatchState::Empty)
-        parts.append(u"Set %1 cleared"_s.arg(set));
+        parts.append(QCoreApplication::translate("ChangeDescription", "Set %1 cleared").arg(set));
     else
-        parts.append(u"Set %1: %2–%3"_s.arg(set).arg(after.home).arg(after.visitor));
+        parts.append(QCoreApplication::translate("ChangeDescription", "Set %1: %2–%3")
+                         .arg(set)
+                         .arg(after.home)
+                         .arg(after.visitor));
 }
 
 void describeSets(QStringList &parts, const MatchState &before, const MatchState &after)
@@ -42,7 +47,7 @@ QString serveText(qint16 whoPoss, const QString &homeName, const QString &visito
 {
     if (whoPoss == 1)
         return homeName;
-    return whoPoss == 2 ? visitorName : u"nobody"_s;
+    return whoPoss == 2 ? visitorName : QCoreApplication::translate("ChangeDescription", "nobody");
 }
 
 void describeClock(QStringList &parts, const MatchEvent &event)
@@ -51,12 +56,17 @@ void describeClock(QStringList &parts, const MatchEvent &event)
     const QString reading = MatchState::clockText(after.Seconds);
     if (event.what & MatchChange::ClockValue) {
         const bool reset = !(event.what & MatchChange::ClockPreset) && after.Seconds == after.ClockPreset;
-        parts.append((reset ? u"Clock reset to %1"_s : u"Clock set to %1"_s).arg(reading));
+        parts.append((reset ? QCoreApplication::translate("ChangeDescription", "Clock reset to %1")
+                            : QCoreApplication::translate("ChangeDescription", "Clock set to %1"))
+                         .arg(reading));
     } else if (event.what & MatchChange::ClockRunning) {
-        parts.append((after.Running ? u"Clock started at %1"_s : u"Clock stopped at %1"_s).arg(reading));
+        parts.append((after.Running ? QCoreApplication::translate("ChangeDescription", "Clock started at %1")
+                                    : QCoreApplication::translate("ChangeDescription", "Clock stopped at %1"))
+                         .arg(reading));
     }
     if (event.what & MatchChange::ClockMode)
-        parts.append(after.ClockTime ? u"Board shows the time of day"_s : u"Board shows the game clock"_s);
+        parts.append(after.ClockTime ? QCoreApplication::translate("ChangeDescription", "Board shows the time of day")
+                                     : QCoreApplication::translate("ChangeDescription", "Board shows the game clock"));
 }
 
 } // namespace
@@ -64,22 +74,25 @@ void describeClock(QStringList &parts, const MatchEvent &event)
 QString describeChange(const MatchEvent &event, const QString &homeName, const QString &visitorName)
 {
     if (event.origin == MatchEvent::Origin::Resume)
-        return u"Interrupted match resumed"_s;
+        return QCoreApplication::translate("ChangeDescription", "Interrupted match resumed");
     const MatchState &before = event.before;
     const MatchState &after = event.after;
     QStringList parts;
-    describeSides(parts, u"score"_s, before.homeScore, after.homeScore, before.visitorScore, after.visitorScore,
-                  homeName, visitorName);
-    describeSides(parts, u"games won"_s, before.homeGamesWon, after.homeGamesWon, before.visitorGamesWon,
-                  after.visitorGamesWon, homeName, visitorName);
+    describeSides(parts, QT_TRANSLATE_NOOP("ChangeDescription", "%1 score %2"), before.homeScore, after.homeScore,
+                  before.visitorScore, after.visitorScore, homeName, visitorName);
+    describeSides(parts, QT_TRANSLATE_NOOP("ChangeDescription", "%1 games won %2"), before.homeGamesWon,
+                  after.homeGamesWon, before.visitorGamesWon, after.visitorGamesWon, homeName, visitorName);
     describeSets(parts, before, after);
-    describeSides(parts, u"timeouts"_s, before.homeTimeouts, after.homeTimeouts, before.visitorTimeouts,
-                  after.visitorTimeouts, homeName, visitorName);
+    describeSides(parts, QT_TRANSLATE_NOOP("ChangeDescription", "%1 timeouts %2"), before.homeTimeouts,
+                  after.homeTimeouts, before.visitorTimeouts, after.visitorTimeouts, homeName, visitorName);
     if (after.WhoPoss != before.WhoPoss)
-        parts.append(u"Serve: "_s + serveText(after.WhoPoss, homeName, visitorName));
+        parts.append(QCoreApplication::translate("ChangeDescription", "Serve: %1")
+                         .arg(serveText(after.WhoPoss, homeName, visitorName)));
     describeClock(parts, event);
     const QString text = parts.join(u"; "_s);
     if (event.origin == MatchEvent::Origin::Undo)
-        return u"Undo: "_s + text;
-    return event.origin == MatchEvent::Origin::Redo ? u"Redo: "_s + text : text;
+        return QCoreApplication::translate("ChangeDescription", "Undo: %1").arg(text);
+    return event.origin == MatchEvent::Origin::Redo
+        ? QCoreApplication::translate("ChangeDescription", "Redo: %1").arg(text)
+        : text;
 }

@@ -40,7 +40,7 @@ frmConsole::frmConsole(const Settings &settings, Match &match, BoardServices ser
     , m_match(match)
 {
     setObjectName(u"frmConsole"_s);
-    setWindowTitle(u"Vantaro Console"_s);
+    setWindowTitle(tr("Vantaro Console"));
     services.playsBuzzer = false;
     m_miniatureArea = new QWidget(this);
     m_miniatureArea->setObjectName(u"miniatureArea"_s);
@@ -76,7 +76,7 @@ QWidget *frmConsole::buildSidePanel()
     m_clockState->setObjectName(u"lblClockState"_s);
     auto *clock = new QVBoxLayout;
     clock->addWidget(m_clockState);
-    column->addWidget(group(u"Game clock"_s, clock));
+    column->addWidget(group(tr("Game clock"), clock));
 
     m_changes = new QListWidget(panel);
     m_changes->setObjectName(u"lstChanges"_s);
@@ -84,9 +84,9 @@ QWidget *frmConsole::buildSidePanel()
     // A set closed in one step names several fields: its line wraps instead of scrolling sideways.
     m_changes->setWordWrap(true);
     m_changes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_undo = new QPushButton(u"Undo  (Ctrl+Z)"_s, panel);
+    m_undo = new QPushButton(tr("Undo  (Ctrl+Z)"), panel);
     m_undo->setObjectName(u"cmdUndo"_s);
-    m_redo = new QPushButton(u"Redo  (Ctrl+Y)"_s, panel);
+    m_redo = new QPushButton(tr("Redo  (Ctrl+Y)"), panel);
     m_redo->setObjectName(u"cmdRedo"_s);
     for (QPushButton *button : {m_undo, m_redo})
         button->setFocusPolicy(Qt::NoFocus);
@@ -98,12 +98,12 @@ QWidget *frmConsole::buildSidePanel()
     buttons->addWidget(m_undo);
     buttons->addWidget(m_redo);
     changes->addLayout(buttons);
-    column->addWidget(group(u"Latest changes"_s, changes), 1);
+    column->addWidget(group(tr("Latest changes"), changes), 1);
 
     column->addWidget(buildRulesGroup(panel));
 
     m_keys = new QGridLayout;
-    column->addWidget(group(u"Keys"_s, m_keys));
+    column->addWidget(group(tr("Keys"), m_keys));
 
     m_feedText = new QLabel(panel);
     m_feedText->setObjectName(u"lblFeed"_s);
@@ -111,7 +111,7 @@ QWidget *frmConsole::buildSidePanel()
     m_feedText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *feed = new QVBoxLayout;
     feed->addWidget(m_feedText);
-    m_feedGroup = group(u"Live feed"_s, feed);
+    m_feedGroup = group(tr("Live feed"), feed);
     m_feedGroup->hide();
     column->addWidget(m_feedGroup);
 
@@ -133,9 +133,9 @@ QGroupBox *frmConsole::buildRulesGroup(QWidget *panel)
     m_setEndQuestion = new QLabel(m_setEnd);
     m_setEndQuestion->setObjectName(u"lblSetEndQuestion"_s);
     m_setEndQuestion->setWordWrap(true);
-    auto *confirm = new QPushButton(u"Confirm  (Enter)"_s, m_setEnd);
+    auto *confirm = new QPushButton(tr("Confirm  (Enter)"), m_setEnd);
     confirm->setObjectName(u"cmdConfirmSetEnd"_s);
-    auto *notYet = new QPushButton(u"Not yet  (Esc)"_s, m_setEnd);
+    auto *notYet = new QPushButton(tr("Not yet  (Esc)"), m_setEnd);
     notYet->setObjectName(u"cmdDeclineSetEnd"_s);
     for (QPushButton *button : {confirm, notYet})
         button->setFocusPolicy(Qt::NoFocus);
@@ -151,7 +151,7 @@ QGroupBox *frmConsole::buildRulesGroup(QWidget *panel)
     auto *rules = new QVBoxLayout;
     rules->addWidget(m_rulesText);
     rules->addWidget(m_setEnd);
-    m_rulesGroup = group(u"Rules"_s, rules);
+    m_rulesGroup = group(tr("Rules"), rules);
     return m_rulesGroup;
 }
 
@@ -175,7 +175,8 @@ void frmConsole::showWarnings()
     QStringList items;
     for (const QString &warning : std::as_const(m_warnings))
         items.append(u"<li>%1</li>"_s.arg(warning.toHtmlEscaped()));
-    m_warningText->setText(u"<b>Warnings</b><ul style=\"margin-left: -20px\">%1</ul>"_s.arg(items.join(QString())));
+    m_warningText->setText(
+        u"<b>%1</b><ul style=\"margin-left: -20px\">%2</ul>"_s.arg(tr("Warnings"), items.join(QString())));
     m_warningText->setVisible(!items.isEmpty());
 }
 
@@ -223,16 +224,16 @@ void frmConsole::showKeys()
         delete item;
     }
     const QList<std::pair<QString, QString>> keys {
-        {u"Start / stop clock"_s, KeyCodeToStr(m_settings.StartStopClockKey)},
-        {u"Reset clock"_s, KeyCodeToStr(m_settings.ResetClockKey)},
-        {u"Game clock / time of day"_s, KeyCodeToStr(m_settings.ClockSwitchKey)},
-        {u"Home score +1"_s, KeyCodeToStr(m_settings.HomeOneKey)},
-        {u"Visitor score +1"_s, KeyCodeToStr(m_settings.VisitorOneKey)},
-        {u"Buzzer"_s, KeyCodeToStr(m_settings.BuzzerKey)},
-        {u"Clear a field"_s, KeyCodeToStr(m_settings.ClearKey)},
-        {u"Undo / redo"_s, u"Ctrl+Z / Ctrl+Y"_s},
-        {u"Help / options"_s, u"F1 / F2"_s},
-        {u"Console"_s, u"Ctrl+"_s + KeyCodeToStr(m_settings.ConsoleKey)},
+        {tr("Start / stop clock"), KeyCodeToStr(m_settings.StartStopClockKey)},
+        {tr("Reset clock"), KeyCodeToStr(m_settings.ResetClockKey)},
+        {tr("Game clock / time of day"), KeyCodeToStr(m_settings.ClockSwitchKey)},
+        {tr("Home score +1"), KeyCodeToStr(m_settings.HomeOneKey)},
+        {tr("Visitor score +1"), KeyCodeToStr(m_settings.VisitorOneKey)},
+        {tr("Buzzer"), KeyCodeToStr(m_settings.BuzzerKey)},
+        {tr("Clear a field"), KeyCodeToStr(m_settings.ClearKey)},
+        {tr("Undo / redo"), u"Ctrl+Z / Ctrl+Y"_s},
+        {tr("Help / options"), u"F1 / F2"_s},
+        {tr("Console"), u"Ctrl+"_s + KeyCodeToStr(m_settings.ConsoleKey)},
     };
     for (const auto &[action, key] : keys) {
         const int row = m_keys->rowCount();

@@ -17,7 +17,10 @@ QList<ElementDesign> elements()
                {"Alignment", LeftJustify},
                {"WordWrap", true}};
     QList<DesignProperty> used = twipsGeometry(60, 1080, 4575, 1215);
-    used += {{"Caption", u"This is not a valid key, please choose another or close this window to return."_s},
+    used += {{"Caption",
+              QString::fromUtf8(QT_TRANSLATE_NOOP(
+                  "frmChooseKey", "This is not a valid key, please choose another or close this window to return."))},
+             {"ShrinkToFit", true},
              {"FontName", u"Arial"_s},
              {"FontSize", 18.0},
              {"ForeColor", Red},
@@ -31,7 +34,7 @@ QList<ElementDesign> elements()
 
 WindowDesign window()
 {
-    return {u"Choose Key"_s, 4680, 2415, elements()};
+    return {QString::fromUtf8(QT_TRANSLATE_NOOP("frmChooseKey", "Choose Key")), 4680, 2415, elements()};
 }
 
 } // namespace ChooseKeyDesign

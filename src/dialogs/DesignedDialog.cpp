@@ -19,6 +19,8 @@ DesignedDialog::DesignedDialog(const WindowDesign &design, QWidget *parent)
 
 void DesignedDialog::buildElements(const WindowDesign &design, DesignBuilder &builder)
 {
+    // Translated here, where the window has its name, the context of its design's texts.
+    setWindowTitle(DesignBuilder::translated(objectName(), design.caption));
     builder.build(this, design.elements);
     Q_ASSERT_X(builder.errors().isEmpty(), "DesignedDialog", qPrintable(builder.errors().join(u'\n')));
 }

@@ -70,11 +70,11 @@ std::optional<qint32> FeedOptions::port() const
 bool FeedOptions::check()
 {
     if (!port()) {
-        refuse(m_port, u"The feed's port must be a number from %1 to %2."_s.arg(LowestPort).arg(HighestPort));
+        refuse(m_port, tr("The feed's port must be a number from %1 to %2.").arg(LowestPort).arg(HighestPort));
         return false;
     }
     if (!FeedPin::isValid(m_pin->text())) {
-        refuse(m_pin, u"The remote's PIN must be exactly %1 digits."_s.arg(FeedPin::Digits));
+        refuse(m_pin, tr("The remote's PIN must be exactly %1 digits.").arg(FeedPin::Digits));
         return false;
     }
     return true;
@@ -103,17 +103,17 @@ void FeedOptions::showAddress()
 {
     const std::optional<qint32> chosen = port();
     if (!chosen) {
-        m_address->setCaption(u"Choose a port from %1 to %2."_s.arg(LowestPort).arg(HighestPort));
+        m_address->setCaption(tr("Choose a port from %1 to %2.").arg(LowestPort).arg(HighestPort));
         return;
     }
-    const QString host = m_lan->isChecked() ? u"<this computer's address>"_s : u"127.0.0.1"_s;
+    const QString host = m_lan->isChecked() ? tr("<this computer's address>") : u"127.0.0.1"_s;
     m_address->setCaption(
-        u"In a browser: http://%1:%2/overlay (1920 × 1080, for OBS), /board or /remote."_s.arg(host).arg(*chosen));
+        tr("In a browser: http://%1:%2/overlay (1920 × 1080, for OBS), /board or /remote.").arg(host).arg(*chosen));
 }
 
 void FeedOptions::showFolder()
 {
-    const QString shown = m_textFolder.isEmpty() ? u"[No Text Files]"_s : QDir::toNativeSeparators(m_textFolder);
+    const QString shown = m_textFolder.isEmpty() ? tr("[No Text Files]") : QDir::toNativeSeparators(m_textFolder);
     m_folder->setCaption(m_folder->fontMetrics().elidedText(shown, Qt::ElideMiddle, m_folder->width() - 8));
 }
 

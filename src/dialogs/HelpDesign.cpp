@@ -12,7 +12,7 @@ WindowDesign window()
                              twipsGeometry(120, 0, 10935, 495) + QList<DesignProperty> {{"RightMargin", 8000}},
                              0,
                              ElementDesign::Focus::TabStop};
-    return {u"Vantaro Help"_s, 11055, 9270, {box}};
+    return {QString::fromUtf8(QT_TRANSLATE_NOOP("frmHelp", "Vantaro Help")), 11055, 9270, {box}};
 }
 
 } // namespace HelpDesign

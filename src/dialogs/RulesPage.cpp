@@ -49,7 +49,7 @@ void RulesPage::load(const Settings &settings)
     m_timeoutBuzzer->setChecked(settings.TimeoutBuzzer);
     m_timeoutOnBoard->setChecked(settings.TimeoutOnBoard);
     m_customWasShown = false;
-    const int index = int(m_mode->items().indexOf(settings.Mode));
+    const int index = m_mode->findData(settings.Mode);
     m_mode->setCurrentIndex(std::max(index, 0));
     // Shown also when the index did not change.
     showMode(m_mode->currentIndex());
@@ -58,7 +58,7 @@ void RulesPage::load(const Settings &settings)
 void RulesPage::save(Settings &settings) const
 {
     const Numbers numbers = customShown() ? shownNumbers() : m_customNumbers;
-    settings.Mode = m_mode->currentText();
+    settings.Mode = m_mode->currentData().toString();
     settings.SetsToWin = qint16(numbers.setsToWin);
     settings.SetPoints = qint16(numbers.setPoints);
     settings.DecidingSetPoints = qint16(numbers.decidingSetPoints);
@@ -71,7 +71,7 @@ void RulesPage::save(Settings &settings) const
 
 bool RulesPage::customShown() const
 {
-    return m_mode->currentText() == CustomMode;
+    return m_mode->currentData().toString() == CustomMode;
 }
 
 void RulesPage::showMode(int)
@@ -80,7 +80,7 @@ void RulesPage::showMode(int)
         m_customNumbers = shownNumbers();
     m_customWasShown = customShown();
     Settings chosen;
-    chosen.Mode = m_mode->currentText();
+    chosen.Mode = m_mode->currentData().toString();
     const RuleSet preset = RulesChoice::ruleSet(chosen);
     if (preset.isOn() && !customShown())
         showNumbers({preset.setsToWin, preset.setPoints, preset.decidingSetPoints, preset.winByTwo});

@@ -4,6 +4,7 @@
 #include "settings/Settings.h"
 #include "widgets/ComboBox.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -27,10 +28,11 @@ ScreensTab::ScreensTab(QWidget *dialog, const Settings &settings, const QString 
 
 void ScreensTab::fillScreens(const QString &stored, const QString &boardScreen)
 {
-    QStringList items {u"Automatic: the first screen that is not the primary one"_s};
+    QStringList items {
+        QCoreApplication::translate("ScreensTab", "Automatic: the first screen that is not the primary one")};
     m_screenNames = {QString()};
     if (!boardScreen.isEmpty()) {
-        items.append(u"The screen the board is on now (%1)"_s.arg(boardScreen));
+        items.append(QCoreApplication::translate("ScreensTab", "The screen the board is on now (%1)").arg(boardScreen));
         m_screenNames.append(boardScreen);
     }
     for (const QScreen *screen : QGuiApplication::screens()) {
@@ -38,11 +40,13 @@ void ScreensTab::fillScreens(const QString &stored, const QString &boardScreen)
         items.append(u"%1, %2 × %3%4"_s.arg(screen->name())
                          .arg(size.width())
                          .arg(size.height())
-                         .arg(screen == QGuiApplication::primaryScreen() ? u" (primary)"_s : QString()));
+                         .arg(screen == QGuiApplication::primaryScreen()
+                                  ? QCoreApplication::translate("ScreensTab", " (primary)")
+                                  : QString()));
         m_screenNames.append(screen->name());
     }
     if (!m_screenNames.contains(stored)) {
-        items.append(u"%1 (not connected)"_s.arg(stored));
+        items.append(QCoreApplication::translate("ScreensTab", "%1 (not connected)").arg(stored));
         m_screenNames.append(stored);
     }
     m_screens->setItems(items);

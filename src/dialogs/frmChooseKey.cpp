@@ -40,7 +40,7 @@ frmChooseKey::frmChooseKey(const WindowDesign &design, const QString &ChooseKeyA
 
 void frmChooseKey::Form_Load(const QString &ChooseKeyAction)
 {
-    m_choose->setCaption(u"Press the key you would like to "_s + ChooseKeyAction + u'.');
+    m_choose->setCaption(tr("Press the key you would like to %1.").arg(ChooseKeyAction));
     while (!m_choose->captionFits() && m_choose->fontSize() > SmallestRequestSize)
         m_choose->setFontSize(std::max(SmallestRequestSize, m_choose->fontSize() - 1));
     m_used->hide();

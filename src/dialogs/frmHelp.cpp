@@ -39,9 +39,24 @@ QString frmHelp::fileName()
     return u"vantarohelpfile.rtf"_s;
 }
 
+QStringList frmHelp::fileNames(const QLocale &locale)
+{
+    // "de_AT" then "de": the most specific translation there is, else the English document.
+    QStringList names;
+    if (locale.language() != QLocale::English && locale.language() != QLocale::C) {
+        for (const QString &language : {locale.name(), locale.name().section(u'_', 0, 0)}) {
+            const QString name = u"vantarohelpfile.%1.rtf"_s.arg(language);
+            if (!names.contains(name))
+                names.append(name);
+        }
+    }
+    names.append(fileName());
+    return names;
+}
+
 QString frmHelp::missingFileText()
 {
-    return u"Help file has been moved from its normal location.  Please reinstall the program."_s;
+    return tr("Help file has been moved from its normal location.  Please reinstall the program.");
 }
 
 frmHelp::frmHelp(const QString &programFolder, QWidget *parent)
@@ -49,7 +64,7 @@ frmHelp::frmHelp(const QString &programFolder, QWidget *parent)
 {
     setObjectName(u"frmHelp"_s);
     const WindowDesign design = HelpDesign::window();
-    setWindowTitle(design.caption);
+    setWindowTitle(DesignBuilder::translated(objectName(), design.caption));
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -67,8 +82,12 @@ frmHelp::frmHelp(const QString &programFolder, QWidget *parent)
 namespace {
 
 // Reads the help file and builds its document, off the GUI thread; null when there is no usable file.
-std::shared_ptr<QTextDocument> readHelp(const QString &path, const QFont &font)
+std::shared_ptr<QTextDocument> readHelp(const QStringList &paths, const QFont &font)
 {
+    // The first that exists: a translation that is there but damaged is not silently replaced.
+    const auto found
+        = std::find_if(paths.cbegin(), paths.cend() - 1, [](const QString &path) { return QFileInfo::exists(path); });
+    const QString &path = *found;
     // An ordinary file only: a folder, a named pipe or a hidden file of that name does not count.
     const FileAccess::Contents contents
         = FileAccess::readRegular(path, RichTextBox::MaxFileSize, FileAccess::Larger::Truncate);
@@ -81,7 +100,9 @@ std::shared_ptr<QTextDocument> readHelp(const QString &path, const QFont &font)
 
 void frmHelp::Form_Load(const QString &programFolder)
 {
-    const QString path = QDir(programFolder).filePath(fileName());
+    QStringList paths;
+    for (const QString &name : fileNames(QLocale()))
+        paths.append(QDir(programFolder).filePath(name));
     const QFont font = m_box->font();
     m_loading = true;
     using Document = std::shared_ptr<QTextDocument>;
@@ -90,7 +111,7 @@ void frmHelp::Form_Load(const QString &programFolder)
         watcher->deleteLater();
         showLoaded(watcher->future().resultCount() > 0 ? watcher->future().result() : nullptr);
     });
-    watcher->setFuture(BackgroundWork::run<Document>([path, font] { return readHelp(path, font); }));
+    watcher->setFuture(BackgroundWork::run<Document>([paths, font] { return readHelp(paths, font); }));
 }
 
 void frmHelp::showLoaded(const std::shared_ptr<QTextDocument> &document)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -26,6 +27,9 @@ public:
     static constexpr int MinimumHeight = 1700;
 
     static QString fileName();
+    // The help documents to look for in the program's folder, in order: the translations for the locale's
+    // languages ("vantarohelpfile.de.rtf"), then the English one.
+    static QStringList fileNames(const QLocale &locale);
     // Shown in place of the document when the file is not in the program's folder.
     static QString missingFileText();
 

@@ -86,7 +86,7 @@ const QList<ColorSwatch> &colorSwatches()
 QString buzzerFileText(const QString &path, bool isFile)
 {
     if (path.isEmpty())
-        return u"[No File Selected]"_s;
+        return QCoreApplication::translate("frmOptions", "[No File Selected]");
     if (path.size() < LongPath)
         return path;
     return path.left(10) + u" ...\\"_s + (isFile ? QFileInfo(path).fileName() : QString());
@@ -106,7 +106,7 @@ struct frmOptions::KeyCommand
 {
     const char *button;
     const char *readout;
-    QString phrase;
+    const char *phrase;
     qint16 Settings::*key;
     qint16 frmOptions::*temp;
 };
@@ -125,22 +125,23 @@ struct frmOptions::PictureSlot
 const QList<frmOptions::KeyCommand> &frmOptions::keyCommands()
 {
     static const QList<KeyCommand> commands {
-        {"cmdStartStopClock", "lblStartStopClock", u"start / stop the clock"_s, &Settings::StartStopClockKey,
+        {"cmdStartStopClock", "lblStartStopClock", QT_TR_NOOP("start / stop the clock"), &Settings::StartStopClockKey,
          &frmOptions::StartStopClockKeyTemp},
-        {"cmdResetClock", "lblResetClock", u"reset the clock"_s, &Settings::ResetClockKey,
+        {"cmdResetClock", "lblResetClock", QT_TR_NOOP("reset the clock"), &Settings::ResetClockKey,
          &frmOptions::ResetClockKeyTemp},
-        {"cmdClockSwitch", "lblClockSwitch", u"switch between clock and game time"_s, &Settings::ClockSwitchKey,
-         &frmOptions::ClockSwitchKeyTemp},
-        {"cmdClearKey", "lblClear", u"clear a number"_s, &Settings::ClearKey, &frmOptions::ClearKeyTemp},
-        {"cmdBuzzer", "lblBuzzer", u"sound the buzzer"_s, &Settings::BuzzerKey, &frmOptions::BuzzerKeyTemp},
-        {"cmdHomeOne", "lblHomeOne", u"increase home score by 1"_s, &Settings::HomeOneKey, &frmOptions::HomeOneKeyTemp},
-        {"cmdVisitorOne", "lblVisitorOne", u"increase visitor score by 1"_s, &Settings::VisitorOneKey,
+        {"cmdClockSwitch", "lblClockSwitch", QT_TR_NOOP("switch between clock and game time"),
+         &Settings::ClockSwitchKey, &frmOptions::ClockSwitchKeyTemp},
+        {"cmdClearKey", "lblClear", QT_TR_NOOP("clear a number"), &Settings::ClearKey, &frmOptions::ClearKeyTemp},
+        {"cmdBuzzer", "lblBuzzer", QT_TR_NOOP("sound the buzzer"), &Settings::BuzzerKey, &frmOptions::BuzzerKeyTemp},
+        {"cmdHomeOne", "lblHomeOne", QT_TR_NOOP("increase home score by 1"), &Settings::HomeOneKey,
+         &frmOptions::HomeOneKeyTemp},
+        {"cmdVisitorOne", "lblVisitorOne", QT_TR_NOOP("increase visitor score by 1"), &Settings::VisitorOneKey,
          &frmOptions::VisitorOneKeyTemp},
         // On the "Rules" tab; taken like the others, so that no key serves two commands.
-        {"cmdTimeoutHome", "lblTimeoutHome", u"take a timeout for home"_s, &Settings::TimeoutKeyHome,
+        {"cmdTimeoutHome", "lblTimeoutHome", QT_TR_NOOP("take a timeout for home"), &Settings::TimeoutKeyHome,
          &frmOptions::TimeoutKeyHomeTemp},
-        {"cmdTimeoutVisitor", "lblTimeoutVisitor", u"take a timeout for the visitor"_s, &Settings::TimeoutKeyVisitor,
-         &frmOptions::TimeoutKeyVisitorTemp},
+        {"cmdTimeoutVisitor", "lblTimeoutVisitor", QT_TR_NOOP("take a timeout for the visitor"),
+         &Settings::TimeoutKeyVisitor, &frmOptions::TimeoutKeyVisitorTemp},
     };
     return commands;
 }
@@ -372,7 +373,7 @@ void frmOptions::showWidth(int width)
 
 void frmOptions::cmdResetColors_Click()
 {
-    if (!m_prompts->askYesNo(this, u"Are you sure you want to reset the colors?"_s, u"Reset Colors"_s))
+    if (!m_prompts->askYesNo(this, tr("Are you sure you want to reset the colors?"), tr("Reset Colors")))
         return;
     const Settings defaults = SettingsSchema::defaults();
     for (const ColorSwatch &row : colorSwatches())
@@ -396,7 +397,7 @@ void frmOptions::showKey(const KeyCommand &command)
 
 void frmOptions::ChooseKey(const KeyCommand &command)
 {
-    frmChooseKey chooser(m_chooseKeyDesign, command.phrase, this->*command.temp, workingKeys(), *m_prompts, this);
+    frmChooseKey chooser(m_chooseKeyDesign, tr(command.phrase), this->*command.temp, workingKeys(), *m_prompts, this);
     chooser.exec();
     const qint16 chosen = Numbers::toInt16(Numbers::numericValue(chooser.ChooseKeyResult())).value_or(0);
     if (chosen != 0) {
@@ -408,7 +409,7 @@ void frmOptions::ChooseKey(const KeyCommand &command)
 
 void frmOptions::cmdResetKeys_Click()
 {
-    if (!m_prompts->askYesNo(this, u"Are you sure you want to reset the keys?"_s, u"Reset Keys"_s))
+    if (!m_prompts->askYesNo(this, tr("Are you sure you want to reset the keys?"), tr("Reset Keys")))
         return;
     const Settings defaults = SettingsSchema::defaults();
     for (const KeyCommand &command : keyCommands()) {

@@ -75,7 +75,8 @@ QPointF frmSplash::startPosition(QSizeF screenTwips, double splashWidthTwips)
 
 QString frmSplash::versionText()
 {
-    return u"Version %1.%2.%3"_s.arg(VANTARO_VERSION_MAJOR).arg(VANTARO_VERSION_MINOR).arg(VANTARO_VERSION_PATCH);
+    return tr("Version %1")
+        .arg(u"%1.%2.%3"_s.arg(VANTARO_VERSION_MAJOR).arg(VANTARO_VERSION_MINOR).arg(VANTARO_VERSION_PATCH));
 }
 
 void frmSplash::GoScore()

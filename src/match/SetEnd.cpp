@@ -1,5 +1,7 @@
 #include "match/SetEnd.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 QString SetEnd::question(const QString &homeName, const QString &visitorName) const
@@ -7,10 +9,14 @@ QString SetEnd::question(const QString &homeName, const QString &visitorName) co
     const bool home = winner == Side::Home;
     const qint16 won = home ? points.home : points.visitor;
     const qint16 lost = home ? points.visitor : points.home;
-    return u"Set %1 to %2, %3–%4?"_s.arg(set).arg(home ? homeName : visitorName).arg(won).arg(lost);
+    return QCoreApplication::translate("SetEnd", "Set %1 to %2, %3–%4?")
+        .arg(set)
+        .arg(home ? homeName : visitorName)
+        .arg(won)
+        .arg(lost);
 }
 
 QString SetEnd::keyHint()
 {
-    return u"Enter: confirm · Esc: not yet"_s;
+    return QCoreApplication::translate("SetEnd", "Enter: confirm · Esc: not yet");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/CaptionFit.h"
 #include "widgets/TwipsGeometry.h"
 
 #include <QCheckBox>
@@ -17,4 +18,10 @@ class CheckBox : public QCheckBox, public TwipsGeometry
 
 public:
     explicit CheckBox(QWidget *parent = nullptr);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    CaptionFit m_captionFit;
 };

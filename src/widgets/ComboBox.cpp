@@ -17,5 +17,6 @@ QStringList ComboBox::items() const
 void ComboBox::setItems(const QStringList &items)
 {
     clear();
-    addItems(items);
+    for (const QString &item : items)
+        addItem(item, item);
 }

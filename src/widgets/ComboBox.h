@@ -5,7 +5,8 @@
 #include <QComboBox>
 
 // A drop-down list of a dialog: Qt's own combo box placed in twips, its entries given as the property
-// Items. The selection is Qt's "currentIndex".
+// Items. The selection is Qt's "currentIndex". Each entry keeps the text it was given as its data (Qt's
+// "currentData"), which stays the same when the shown text is translated.
 class ComboBox : public QComboBox, public TwipsGeometry
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/CaptionFit.h"
 #include "widgets/TwipsGeometry.h"
 
 #include <QPushButton>
@@ -17,4 +18,10 @@ class CommandButton : public QPushButton, public TwipsGeometry
 
 public:
     explicit CommandButton(QWidget *parent = nullptr);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    CaptionFit m_captionFit;
 };

@@ -21,6 +21,7 @@
 #include "widgets/TextBox.h"
 #include "widgets/TimePanel.h"
 
+#include <QCoreApplication>
 #include <QMetaProperty>
 #include <QTimer>
 #include <QWidget>
@@ -41,6 +42,19 @@ QObject *createTabPage(QObject *parent)
     if (auto *tabs = qobject_cast<TabControl *>(parent))
         tabs->addPage(page);
     return page;
+}
+
+// The properties that hold the text an element shows, by kind.
+bool isShownText(const QString &kind, const char *property)
+{
+    static const QHash<QString, QByteArray> shown {
+        {QStringLiteral("Label"), "Caption"},      {QStringLiteral("TabPage"), "Caption"},
+        {QStringLiteral("CommandButton"), "text"}, {QStringLiteral("CheckBox"), "text"},
+        {QStringLiteral("OptionButton"), "text"},  {QStringLiteral("Frame"), "title"},
+        {QStringLiteral("ComboBox"), "Items"},
+    };
+    const auto found = shown.constFind(kind);
+    return found != shown.constEnd() && *found == property;
 }
 
 bool isWindowless(const QObject *element)
@@ -92,7 +106,7 @@ QList<QObject *> DesignBuilder::build(QWidget *window, const QList<ElementDesign
         if (!element)
             continue;
         element->setObjectName(row.name);
-        applyProperties(element, row);
+        applyProperties(element, row, window->objectName());
         if (auto *widget = qobject_cast<QWidget *>(element); widget && row.focus != ElementDesign::Focus::None) {
             const bool tabStop = row.focus == ElementDesign::Focus::TabStop;
             if (qobject_cast<PictureBox *>(widget))
@@ -127,13 +141,30 @@ QObject *DesignBuilder::create(const ElementDesign &row, QWidget *window, const 
     return (*factory)(container);
 }
 
-void DesignBuilder::applyProperties(QObject *element, const ElementDesign &row)
+QString DesignBuilder::translated(const QString &context, const QString &text)
+{
+    if (text.isEmpty())
+        return text;
+    return QCoreApplication::translate(context.toUtf8().constData(), text.toUtf8().constData());
+}
+
+void DesignBuilder::applyProperties(QObject *element, const ElementDesign &row, const QString &context)
 {
     const QMetaObject *meta = element->metaObject();
     for (const DesignProperty &property : row.properties) {
+        const bool shown = isShownText(row.kind, property.name);
+        QVariant value = property.value;
+        if (shown && value.typeId() == QMetaType::QString)
+            value = translated(context, value.toString());
         const int index = meta->indexOfProperty(property.name);
-        if (index < 0 || !meta->property(index).write(element, property.value)) {
+        if (index < 0 || !meta->property(index).write(element, value)) {
             m_errors.append(QStringLiteral("%1: cannot set %2").arg(row.name, QLatin1String(property.name)));
+            continue;
+        }
+        // A list keeps each entry's design word as its data, which is what the settings store.
+        if (auto *list = qobject_cast<ComboBox *>(element); list && shown) {
+            for (int i = 0; i < list->count(); ++i)
+                list->setItemText(i, translated(context, list->itemData(i).toString()));
         }
     }
 }

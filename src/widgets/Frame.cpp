@@ -1,5 +1,7 @@
 #include "widgets/Frame.h"
 
+#include "widgets/FontFit.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <qdrawutil.h>
@@ -18,11 +20,19 @@ Frame::Frame(QWidget *parent)
 {
 }
 
+QFont Frame::captionFont() const
+{
+    // Not the frame's own font, which the elements inside it inherit.
+    // One line: only the width limits it.
+    const QSize room(width() - 2 * CaptionInset, 2 * fontMetrics().height());
+    return FontFit::fitted(font(), title(), room, Qt::TextShowMnemonic);
+}
+
 QRect Frame::captionRect() const
 {
     if (title().isEmpty())
         return {};
-    const QSize text = fontMetrics().size(Qt::TextShowMnemonic, title());
+    const QSize text = QFontMetrics(captionFont()).size(Qt::TextShowMnemonic, title());
     return {CaptionInset, 0, text.width(), text.height()};
 }
 
@@ -41,6 +51,7 @@ void Frame::paintEvent(QPaintEvent *)
     // distance from the caption.
     qDrawShadeRect(&painter, rect().adjusted(0, lineTop(), 0, 0), palette(), true);
     painter.setClipping(false);
+    painter.setFont(captionFont());
     if (caption.isValid())
         style()->drawItemText(&painter, caption, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, palette(),
                               isEnabled(), title(), QPalette::WindowText);

@@ -8,7 +8,7 @@
 // elements it holds are placed relative to its top-left corner. It is drawn as the designs expect a frame:
 // the caption at the frame's top and the frame's top line through the middle of the caption, so that
 // elements placed a caption's height below the top lie inside the frame. Qt's styles would put the line
-// below the caption instead, through those elements.
+// below the caption instead, through those elements. A caption too long for the frame is drawn smaller.
 class Frame : public QGroupBox, public TwipsGeometry
 {
     Q_OBJECT
@@ -23,6 +23,7 @@ public:
 
     // Where the caption and the top line are drawn, in pixels from the frame's top-left corner.
     QRect captionRect() const;
+    QFont captionFont() const;
     int lineTop() const;
 
 protected:

@@ -1,6 +1,7 @@
 #include "widgets/Label.h"
 
 #include "widgets/ColorValue.h"
+#include "widgets/FontFit.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -23,7 +24,7 @@ void Label::setCaption(const QString &caption)
         return;
     m_caption = caption;
     fitToText();
-    update();
+    showFittedFont();
 }
 
 void Label::setFontSize(double points)
@@ -81,13 +82,13 @@ void Label::setBorderStyle(int style)
 {
     m_borderStyle = style;
     fitToText();
-    update();
+    showFittedFont();
 }
 
 void Label::setWordWrap(bool wrap)
 {
     m_wordWrap = wrap;
-    update();
+    showFittedFont();
 }
 
 void Label::setAutoSize(bool autoSize)
@@ -100,7 +101,7 @@ void Label::fitToText()
 {
     if (!m_autoSize)
         return;
-    const QSize text = fontMetrics().size(0, m_caption);
+    const QSize text = QFontMetrics(m_designFont).size(0, m_caption);
     const int border = 2 * borderPixels();
     setWidthTwips(double(text.width() + border) * TwipsPerPixel);
     setHeightTwips(double(text.height() + border) * TwipsPerPixel);
@@ -111,14 +112,34 @@ void Label::setClickable(bool clickable)
     m_clickable = clickable;
 }
 
+void Label::setShrinkToFit(bool shrink)
+{
+    m_shrinkToFit = shrink;
+    showFittedFont();
+}
+
 void Label::applyFont()
 {
-    QFont labelFont(m_fontName);
-    labelFont.setPointSizeF(m_fontSize);
-    labelFont.setBold(m_fontBold);
-    setFont(labelFont);
+    m_designFont = QFont(m_fontName);
+    m_designFont.setPointSizeF(m_fontSize);
+    m_designFont.setBold(m_fontBold);
     fitToText();
+    showFittedFont();
+}
+
+void Label::showFittedFont()
+{
+    const QFont shown
+        = m_shrinkToFit ? FontFit::fitted(m_designFont, m_caption, textRect().size(), textFlags()) : m_designFont;
+    if (shown != font())
+        setFont(shown);
     update();
+}
+
+void Label::resizeEvent(QResizeEvent *)
+{
+    if (m_shrinkToFit)
+        showFittedFont();
 }
 
 void Label::paintEvent(QPaintEvent *event)
@@ -163,9 +184,7 @@ int Label::textFlags() const
 
 bool Label::captionFits() const
 {
-    const QRect available = textRect();
-    const QRect needed = fontMetrics().boundingRect(available, textFlags(), m_caption);
-    return needed.width() <= available.width() && needed.height() <= available.height();
+    return FontFit::fits(m_designFont, m_caption, textRect().size(), textFlags());
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

@@ -3,6 +3,8 @@
 #include "widgets/Element.h"
 #include "widgets/PaintCache.h"
 
+#include <QFont>
+
 // A text element drawn on its container's surface: transparent background, one line of text in a
 // chosen font and colour, centred unless told otherwise. Its font size is a real number of points so
 // that the layout engine can scale it smoothly. A label keeps the clicks it receives: they never reach
@@ -10,7 +12,8 @@
 // clickable label (setClickable) reports them; on any other a click changes nothing. A dialog's labels
 // may also fill their background (BackStyle 1), wear a sunken frame (BorderStyle 1, which centres the text
 // vertically in it), wrap their text at word boundaries (WordWrap) or take the size of their text on one
-// line, frame included (AutoSize), which is how text is measured.
+// line, frame included (AutoSize), which is how text is measured. A dialog's label also shrinks its font where
+// the caption would not fit its box at the design size (ShrinkToFit); the board's team names keep their size.
 class Label : public Element
 {
     Q_OBJECT
@@ -26,6 +29,7 @@ class Label : public Element
     Q_PROPERTY(int BorderStyle READ borderStyle WRITE setBorderStyle)
     Q_PROPERTY(bool WordWrap READ wordWrap WRITE setWordWrap)
     Q_PROPERTY(bool AutoSize READ autoSize WRITE setAutoSize)
+    Q_PROPERTY(bool ShrinkToFit READ shrinkToFit WRITE setShrinkToFit)
 
 public:
     // Alignment values as the design tables give them.
@@ -59,8 +63,10 @@ public:
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool autoSize);
 
+    bool shrinkToFit() const { return m_shrinkToFit; }
+    void setShrinkToFit(bool shrink);
     void setClickable(bool clickable);
-    // True when the caption, wrapped if WordWrap is on, fits inside the label and its frame.
+    // True when the caption, wrapped if WordWrap is on, fits inside the label and its frame at FontSize.
     bool captionFits() const;
 
 signals:
@@ -68,6 +74,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
@@ -75,11 +82,13 @@ private:
     void paintLook(QPainter &painter) const;
     void applyFont();
     void fitToText();
+    void showFittedFont();
     QRect textRect() const;
     int textFlags() const;
     int borderPixels() const { return m_borderStyle == FixedSingle ? 2 : 0; }
 
     QString m_caption;
+    QFont m_designFont;
     double m_fontSize = 8.25;
     QString m_fontName = QStringLiteral("Arial");
     bool m_fontBold = false;
@@ -90,6 +99,7 @@ private:
     int m_borderStyle = NoBorder;
     bool m_wordWrap = false;
     bool m_autoSize = false;
+    bool m_shrinkToFit = false;
     bool m_clickable = false;
     PaintCache m_paintCache;
 };

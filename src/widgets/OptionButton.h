@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/CaptionFit.h"
 #include "widgets/TwipsGeometry.h"
 
 #include <QRadioButton>
@@ -17,4 +18,10 @@ class OptionButton : public QRadioButton, public TwipsGeometry
 
 public:
     explicit OptionButton(QWidget *parent = nullptr);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    CaptionFit m_captionFit;
 };
