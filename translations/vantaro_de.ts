@@ -152,6 +152,49 @@
         <source>Keep Playing</source>
         <translation>Weiterspielen</translation>
     </message>
+    <message>
+        <source>Not running.</source>
+        <translation>Läuft nicht.</translation>
+    </message>
+    <message>
+        <source>%1&lt;br&gt;Pages: /board, /overlay, /remote&lt;br&gt;Remote PIN: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>%1&lt;br&gt;Seiten: /board, /overlay, /remote&lt;br&gt;Fernbedienungs-PIN: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDescription</name>
+    <message>
+        <source>%1 won the match.</source>
+        <translation>%1 hat das Spiel gewonnen.</translation>
+    </message>
+    <message>
+        <source>Match point %1.</source>
+        <translation>Matchball %1.</translation>
+    </message>
+    <message>
+        <source>Set point %1.</source>
+        <translation>Satzball %1.</translation>
+    </message>
+    <message>
+        <source>Set %1 (deciding set): to %2 points.</source>
+        <translation>Satz %1 (Entscheidungssatz): bis %2 Punkte.</translation>
+    </message>
+    <message>
+        <source>Set %1: to %2 points.</source>
+        <translation>Satz %1: bis %2 Punkte.</translation>
+    </message>
+    <message>
+        <source>Timeouts taken: %1 %2, %3 %4 (of %5).</source>
+        <translation>Genommene Auszeiten: %1 %2, %3 %4 (von %5).</translation>
+    </message>
+    <message>
+        <source>Timeout %1: %2 s left.</source>
+        <translation>Auszeit %1: noch %2 s.</translation>
+    </message>
+    <message>
+        <source>Switch sides now.</source>
+        <translation>Jetzt Seitenwechsel.</translation>
+    </message>
 </context>
 <context>
     <name>RulesOverlay</name>
@@ -313,6 +356,22 @@
     <message>
         <source>Rules</source>
         <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>The board shows the time of day.</source>
+        <translation>Die Anzeigetafel zeigt die Uhrzeit.</translation>
     </message>
 </context>
 <context>

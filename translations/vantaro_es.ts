@@ -152,6 +152,49 @@
         <source>Keep Playing</source>
         <translation>Seguir jugando</translation>
     </message>
+    <message>
+        <source>Not running.</source>
+        <translation>No está activo.</translation>
+    </message>
+    <message>
+        <source>%1&lt;br&gt;Pages: /board, /overlay, /remote&lt;br&gt;Remote PIN: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>%1&lt;br&gt;Páginas: /board, /overlay, /remote&lt;br&gt;PIN del mando: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDescription</name>
+    <message>
+        <source>%1 won the match.</source>
+        <translation>%1 ha ganado el partido.</translation>
+    </message>
+    <message>
+        <source>Match point %1.</source>
+        <translation>Punto de partido %1.</translation>
+    </message>
+    <message>
+        <source>Set point %1.</source>
+        <translation>Punto de set %1.</translation>
+    </message>
+    <message>
+        <source>Set %1 (deciding set): to %2 points.</source>
+        <translation>Set %1 (set decisivo): a %2 puntos.</translation>
+    </message>
+    <message>
+        <source>Set %1: to %2 points.</source>
+        <translation>Set %1: a %2 puntos.</translation>
+    </message>
+    <message>
+        <source>Timeouts taken: %1 %2, %3 %4 (of %5).</source>
+        <translation>Tiempos muertos: %1 %2, %3 %4 (de %5).</translation>
+    </message>
+    <message>
+        <source>Timeout %1: %2 s left.</source>
+        <translation>Tiempo muerto %1: quedan %2 s.</translation>
+    </message>
+    <message>
+        <source>Switch sides now.</source>
+        <translation>Cambio de campo ahora.</translation>
+    </message>
 </context>
 <context>
     <name>RulesOverlay</name>
@@ -313,6 +356,22 @@
     <message>
         <source>Rules</source>
         <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>en marcha</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>parado</translation>
+    </message>
+    <message>
+        <source>The board shows the time of day.</source>
+        <translation>El marcador muestra la hora.</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,49 @@
         <source>Keep Playing</source>
         <translation>Continuer</translation>
     </message>
+    <message>
+        <source>Not running.</source>
+        <translation>Arrêté.</translation>
+    </message>
+    <message>
+        <source>%1&lt;br&gt;Pages: /board, /overlay, /remote&lt;br&gt;Remote PIN: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>%1&lt;br&gt;Pages : /board, /overlay, /remote&lt;br&gt;PIN de la télécommande : &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDescription</name>
+    <message>
+        <source>%1 won the match.</source>
+        <translation>%1 a gagné le match.</translation>
+    </message>
+    <message>
+        <source>Match point %1.</source>
+        <translation>Balle de match %1.</translation>
+    </message>
+    <message>
+        <source>Set point %1.</source>
+        <translation>Balle de set %1.</translation>
+    </message>
+    <message>
+        <source>Set %1 (deciding set): to %2 points.</source>
+        <translation>Set %1 (set décisif) : en %2 points.</translation>
+    </message>
+    <message>
+        <source>Set %1: to %2 points.</source>
+        <translation>Set %1 : en %2 points.</translation>
+    </message>
+    <message>
+        <source>Timeouts taken: %1 %2, %3 %4 (of %5).</source>
+        <translation>Temps morts pris : %1 %2, %3 %4 (sur %5).</translation>
+    </message>
+    <message>
+        <source>Timeout %1: %2 s left.</source>
+        <translation>Temps mort %1 : encore %2 s.</translation>
+    </message>
+    <message>
+        <source>Switch sides now.</source>
+        <translation>Changement de côté maintenant.</translation>
+    </message>
 </context>
 <context>
     <name>RulesOverlay</name>
@@ -313,6 +356,22 @@
     <message>
         <source>Rules</source>
         <translation>Règles</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>en marche</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>The board shows the time of day.</source>
+        <translation>Le tableau affiche l&apos;heure.</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,49 @@
         <source>Keep Playing</source>
         <translation>Continua a giocare</translation>
     </message>
+    <message>
+        <source>Not running.</source>
+        <translation>Non attivo.</translation>
+    </message>
+    <message>
+        <source>%1&lt;br&gt;Pages: /board, /overlay, /remote&lt;br&gt;Remote PIN: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>%1&lt;br&gt;Pagine: /board, /overlay, /remote&lt;br&gt;PIN del telecomando: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDescription</name>
+    <message>
+        <source>%1 won the match.</source>
+        <translation>%1 ha vinto la partita.</translation>
+    </message>
+    <message>
+        <source>Match point %1.</source>
+        <translation>Match point %1.</translation>
+    </message>
+    <message>
+        <source>Set point %1.</source>
+        <translation>Set point %1.</translation>
+    </message>
+    <message>
+        <source>Set %1 (deciding set): to %2 points.</source>
+        <translation>Set %1 (set decisivo): a %2 punti.</translation>
+    </message>
+    <message>
+        <source>Set %1: to %2 points.</source>
+        <translation>Set %1: a %2 punti.</translation>
+    </message>
+    <message>
+        <source>Timeouts taken: %1 %2, %3 %4 (of %5).</source>
+        <translation>Time-out chiamati: %1 %2, %3 %4 (su %5).</translation>
+    </message>
+    <message>
+        <source>Timeout %1: %2 s left.</source>
+        <translation>Time-out %1: mancano %2 s.</translation>
+    </message>
+    <message>
+        <source>Switch sides now.</source>
+        <translation>Cambio di campo ora.</translation>
+    </message>
 </context>
 <context>
     <name>RulesOverlay</name>
@@ -313,6 +356,22 @@
     <message>
         <source>Rules</source>
         <translation>Regole</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>in corso</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>fermo</translation>
+    </message>
+    <message>
+        <source>The board shows the time of day.</source>
+        <translation>Il tabellone mostra l&apos;ora.</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,49 @@
         <source>Keep Playing</source>
         <translation>Doorspelen</translation>
     </message>
+    <message>
+        <source>Not running.</source>
+        <translation>Niet actief.</translation>
+    </message>
+    <message>
+        <source>%1&lt;br&gt;Pages: /board, /overlay, /remote&lt;br&gt;Remote PIN: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>%1&lt;br&gt;Pagina&apos;s: /board, /overlay, /remote&lt;br&gt;Pincode afstandsbediening: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDescription</name>
+    <message>
+        <source>%1 won the match.</source>
+        <translation>%1 heeft de wedstrijd gewonnen.</translation>
+    </message>
+    <message>
+        <source>Match point %1.</source>
+        <translation>Matchpoint %1.</translation>
+    </message>
+    <message>
+        <source>Set point %1.</source>
+        <translation>Setpoint %1.</translation>
+    </message>
+    <message>
+        <source>Set %1 (deciding set): to %2 points.</source>
+        <translation>Set %1 (beslissende set): tot %2 punten.</translation>
+    </message>
+    <message>
+        <source>Set %1: to %2 points.</source>
+        <translation>Set %1: tot %2 punten.</translation>
+    </message>
+    <message>
+        <source>Timeouts taken: %1 %2, %3 %4 (of %5).</source>
+        <translation>Time-outs genomen: %1 %2, %3 %4 (van %5).</translation>
+    </message>
+    <message>
+        <source>Timeout %1: %2 s left.</source>
+        <translation>Time-out %1: nog %2 s.</translation>
+    </message>
+    <message>
+        <source>Switch sides now.</source>
+        <translation>Nu van speelhelft wisselen.</translation>
+    </message>
 </context>
 <context>
     <name>RulesOverlay</name>
@@ -313,6 +356,22 @@
     <message>
         <source>Rules</source>
         <translation>Regels</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>loopt</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>gestopt</translation>
+    </message>
+    <message>
+        <source>The board shows the time of day.</source>
+        <translation>Het bord toont de tijd van de dag.</translation>
     </message>
 </context>
 <context>

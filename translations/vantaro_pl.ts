@@ -152,6 +152,49 @@
         <source>Keep Playing</source>
         <translation>Graj dalej</translation>
     </message>
+    <message>
+        <source>Not running.</source>
+        <translation>Nie działa.</translation>
+    </message>
+    <message>
+        <source>%1&lt;br&gt;Pages: /board, /overlay, /remote&lt;br&gt;Remote PIN: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>%1&lt;br&gt;Strony: /board, /overlay, /remote&lt;br&gt;PIN pilota: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDescription</name>
+    <message>
+        <source>%1 won the match.</source>
+        <translation>%1 wygrywa mecz.</translation>
+    </message>
+    <message>
+        <source>Match point %1.</source>
+        <translation>Piłka meczowa: %1.</translation>
+    </message>
+    <message>
+        <source>Set point %1.</source>
+        <translation>Piłka setowa: %1.</translation>
+    </message>
+    <message>
+        <source>Set %1 (deciding set): to %2 points.</source>
+        <translation>Set %1 (decydujący): do %2 punktów.</translation>
+    </message>
+    <message>
+        <source>Set %1: to %2 points.</source>
+        <translation>Set %1: do %2 punktów.</translation>
+    </message>
+    <message>
+        <source>Timeouts taken: %1 %2, %3 %4 (of %5).</source>
+        <translation>Wykorzystane przerwy: %1 %2, %3 %4 (z %5).</translation>
+    </message>
+    <message>
+        <source>Timeout %1: %2 s left.</source>
+        <translation>Przerwa %1: zostało %2 s.</translation>
+    </message>
+    <message>
+        <source>Switch sides now.</source>
+        <translation>Zmiana stron teraz.</translation>
+    </message>
 </context>
 <context>
     <name>RulesOverlay</name>
@@ -313,6 +356,22 @@
     <message>
         <source>Rules</source>
         <translation>Zasady</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>biegnie</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>zatrzymany</translation>
+    </message>
+    <message>
+        <source>The board shows the time of day.</source>
+        <translation>Tablica pokazuje godzinę.</translation>
     </message>
 </context>
 <context>

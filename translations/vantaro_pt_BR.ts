@@ -152,6 +152,49 @@
         <source>Keep Playing</source>
         <translation>Continuar jogando</translation>
     </message>
+    <message>
+        <source>Not running.</source>
+        <translation>Não está ativo.</translation>
+    </message>
+    <message>
+        <source>%1&lt;br&gt;Pages: /board, /overlay, /remote&lt;br&gt;Remote PIN: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>%1&lt;br&gt;Páginas: /board, /overlay, /remote&lt;br&gt;PIN do controle remoto: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDescription</name>
+    <message>
+        <source>%1 won the match.</source>
+        <translation>%1 venceu a partida.</translation>
+    </message>
+    <message>
+        <source>Match point %1.</source>
+        <translation>Match point %1.</translation>
+    </message>
+    <message>
+        <source>Set point %1.</source>
+        <translation>Set point %1.</translation>
+    </message>
+    <message>
+        <source>Set %1 (deciding set): to %2 points.</source>
+        <translation>Set %1 (set decisivo): até %2 pontos.</translation>
+    </message>
+    <message>
+        <source>Set %1: to %2 points.</source>
+        <translation>Set %1: até %2 pontos.</translation>
+    </message>
+    <message>
+        <source>Timeouts taken: %1 %2, %3 %4 (of %5).</source>
+        <translation>Tempos pedidos: %1 %2, %3 %4 (de %5).</translation>
+    </message>
+    <message>
+        <source>Timeout %1: %2 s left.</source>
+        <translation>Tempo %1: faltam %2 s.</translation>
+    </message>
+    <message>
+        <source>Switch sides now.</source>
+        <translation>Troca de lado agora.</translation>
+    </message>
 </context>
 <context>
     <name>RulesOverlay</name>
@@ -313,6 +356,22 @@
     <message>
         <source>Rules</source>
         <translation>Regras</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>correndo</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>parado</translation>
+    </message>
+    <message>
+        <source>The board shows the time of day.</source>
+        <translation>O placar mostra a hora.</translation>
     </message>
 </context>
 <context>

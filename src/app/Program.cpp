@@ -206,14 +206,15 @@ void Program::showFeedOnConsole()
     const bool failed = m_feed.status() == FeedService::Status::Failed;
     m_console->setWarning(u"feed"_s, failed ? m_feed.problem() : QString());
     if (m_feed.status() != FeedService::Status::Running) {
-        m_console->setFeedText(failed ? u"Not running."_s : QString());
+        m_console->setFeedText(failed ? QCoreApplication::translate("Program", "Not running.") : QString());
         return;
     }
     QStringList links;
     for (const QString &address : m_feed.addresses())
         links.append(address.toHtmlEscaped());
-    m_console->setFeedText(u"%1<br>Pages: /board, /overlay, /remote<br>Remote PIN: <b>%2</b>"_s.arg(
-        links.join(u"<br>"_s), m_feed.pin().toHtmlEscaped()));
+    m_console->setFeedText(
+        QCoreApplication::translate("Program", "%1<br>Pages: /board, /overlay, /remote<br>Remote PIN: <b>%2</b>")
+            .arg(links.join(u"<br>"_s), m_feed.pin().toHtmlEscaped()));
 }
 
 void Program::boardUnloaded()

@@ -2,20 +2,24 @@
 
 #include "match/Match.h"
 
+#include <QCoreApplication>
 #include <QtMath>
 
-using namespace Qt::StringLiterals;
-
 namespace {
+
+QString text(const char *source)
+{
+    return QCoreApplication::translate("RulesDescription", source);
+}
 
 QString chancesText(const RulesAssessment &assessment, Side side, const QString &name)
 {
     if (assessment.matchWinner == side)
-        return u"%1 won the match."_s.arg(name);
+        return text(QT_TRANSLATE_NOOP("RulesDescription", "%1 won the match.")).arg(name);
     const RulesAssessment::Chances &chances = assessment.chancesOf(side);
     if (chances.matchPoint)
-        return u"Match point %1."_s.arg(name);
-    return chances.setPoint ? u"Set point %1."_s.arg(name) : QString();
+        return text(QT_TRANSLATE_NOOP("RulesDescription", "Match point %1.")).arg(name);
+    return chances.setPoint ? text(QT_TRANSLATE_NOOP("RulesDescription", "Set point %1.")).arg(name) : QString();
 }
 
 } // namespace
@@ -28,24 +32,28 @@ QStringList describeRules(const Match &match, const QString &homeName, const QSt
     const MatchState state = match.state();
     QStringList lines;
     if (!assessment.matchOver) {
-        lines.append(u"Set %1%2: to %3 points."_s.arg(assessment.set)
-                         .arg(assessment.decidingSet ? u" (deciding set)"_s : QString())
+        lines.append((assessment.decidingSet
+                          ? text(QT_TRANSLATE_NOOP("RulesDescription", "Set %1 (deciding set): to %2 points."))
+                          : text(QT_TRANSLATE_NOOP("RulesDescription", "Set %1: to %2 points.")))
+                         .arg(assessment.set)
                          .arg(assessment.target));
     }
     for (const auto &[side, name] : {std::pair {Side::Home, homeName}, std::pair {Side::Visitor, visitorName}}) {
         if (const QString chances = chancesText(assessment, side, name); !chances.isEmpty())
             lines.append(chances);
     }
-    lines.append(u"Timeouts taken: %1 %2, %3 %4 (of %5)."_s.arg(homeName)
+    lines.append(text(QT_TRANSLATE_NOOP("RulesDescription", "Timeouts taken: %1 %2, %3 %4 (of %5)."))
+                     .arg(homeName)
                      .arg(state.homeTimeouts)
                      .arg(visitorName)
                      .arg(state.visitorTimeouts)
                      .arg(match.rules().timeoutsPerSet));
     if (const std::optional<Match::TimeoutCountdown> timeout = match.timeoutCountdown()) {
-        lines.append(u"Timeout %1: %2 s left."_s.arg(timeout->side == Side::Home ? homeName : visitorName)
+        lines.append(text(QT_TRANSLATE_NOOP("RulesDescription", "Timeout %1: %2 s left."))
+                         .arg(timeout->side == Side::Home ? homeName : visitorName)
                          .arg(qCeil(timeout->remaining.toDouble())));
     }
     if (match.sideSwitchDue())
-        lines.append(u"Switch sides now."_s);
+        lines.append(text(QT_TRANSLATE_NOOP("RulesDescription", "Switch sides now.")));
     return lines;
 }

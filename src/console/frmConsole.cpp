@@ -191,9 +191,10 @@ void frmConsole::settingsChanged(bool redrawMiniature)
 void frmConsole::showMatch()
 {
     const MatchState state = m_match.state();
-    QString clock = u"%1, %2"_s.arg(MatchState::clockText(state.Seconds), state.Running ? u"running"_s : u"stopped"_s);
+    QString clock
+        = tr("%1, %2").arg(MatchState::clockText(state.Seconds), state.Running ? tr("running") : tr("stopped"));
     if (state.ClockTime)
-        clock += u"\nThe board shows the time of day."_s;
+        clock += u'\n' + tr("The board shows the time of day.");
     m_clockState->setText(clock);
     m_changes->clear();
     for (const MatchEvent &event : m_match.recentEvents()) {
