@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -136,8 +137,11 @@ void LedPanel::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     // Cells off the pixel grid (dots finer than three pixels, fractional scale factors) would blur as
     // copied images; they, and cells without an image, are few and small, and drawn from their shapes.
-    m_paintedFromCache
-        = PaintCache::enabled() && cellsOnPixelGrid(devicePixelRatioF()) && paintFromCache(painter, event->region());
+    // The first repaint at a new size draws the shapes, so that a window being dragged to new sizes does
+    // not draw glyph images for sizes it leaves at once.
+    const bool newSize = std::exchange(m_paintedSize, size()) != size();
+    m_paintedFromCache = !newSize && PaintCache::enabled() && cellsOnPixelGrid(devicePixelRatioF())
+        && paintFromCache(painter, event->region());
     if (!m_paintedFromCache)
         paintFromShapes(painter);
 }

@@ -92,4 +92,5 @@ private:
     std::optional<LedGlyph::Shapes> m_shapes;
     LedGlyphCache m_cache;
     bool m_paintedFromCache = false;
+    QSize m_paintedSize;
 };
