@@ -1,15 +1,17 @@
 #include "app/Program.h"
 
+#include "app/AfterFirstPaint.h"
 #include "app/BoardPlacement.h"
 #include "app/SettingsWarning.h"
 #include "app/ShownMatchProbe.h"
 #include "board/BoardDesign.h"
 #include "console/frmConsole.h"
+#include "core/ProgramModule.h"
 #include "dialogs/QtDialogPrompts.h"
 #include "dialogs/ShowOptionsDialog.h"
 #include "dialogs/frmSplash.h"
 #include "platform/NumLockState.h"
-#include "platform/SoundPlayer.h"
+#include "platform/SoundModule.h"
 #include "settings/Settings.h"
 
 #include <QApplication>
@@ -22,6 +24,19 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The live feed from its module, loaded when the first board opens; null without the module.
+std::unique_ptr<LiveFeed> loadFeedModule(Match &match, Settings &settings)
+{
+    using Create = LiveFeed *(*)(Match &, Settings &);
+    static const auto create
+        = reinterpret_cast<Create>(ProgramModule::entry(u"vantaro-feed"_s, "vantaroCreateLiveFeed"));
+    return std::unique_ptr<LiveFeed>(create ? create(match, settings) : nullptr);
+}
+
+} // namespace
+
 Program::Program(SettingsStore &store, Settings &settings, QString programFolder, BoardServices services,
                  const QString &journalPath)
     : m_store(store)
@@ -32,7 +47,7 @@ Program::Program(SettingsStore &store, Settings &settings, QString programFolder
     , m_qtPrompts(std::make_unique<QtDialogPrompts>())
     , m_prompts(m_qtPrompts.get())
     , m_journal(journalPath)
-    , m_feed(m_match, m_settings)
+    , m_feedFactory(&loadFeedModule)
 {
     m_match.setRecorder([this](const MatchState &state, MatchChanges) { m_journal.append(state); });
     if (!m_services.numLock) {
@@ -44,7 +59,6 @@ Program::Program(SettingsStore &store, Settings &settings, QString programFolder
         showOptionsDialog(owner, m_settings, m_store, *m_services.numLock,
                           boardScreen ? boardScreen->name() : QString());
     };
-    connect(&m_feed, &FeedService::warning, this, &Program::feedWarning);
 }
 
 Program::~Program()
@@ -52,12 +66,16 @@ Program::~Program()
     delete m_splash;
 }
 
-void Program::describeApplication(const QString &programFolder)
+void Program::describeApplication()
 {
     QApplication::setOrganizationName(u"Vantaro"_s);
     QApplication::setApplicationName(u"Vantaro"_s);
     QApplication::setApplicationVersion(
         u"%1.%2.%3"_s.arg(VANTARO_VERSION_MAJOR).arg(VANTARO_VERSION_MINOR).arg(VANTARO_VERSION_PATCH));
+}
+
+void Program::setProgramIcon(const QString &programFolder)
+{
     QIcon icon;
     for (const int size : {16, 32, 48, 256}) {
         const QString file = QDir(programFolder).filePath(u"vantaro-%1.png"_s.arg(size));
@@ -76,6 +94,8 @@ void Program::start()
     splash->setShowOptions([this](QWidget *owner) { m_showOptions(owner); });
     splash->show();
     splash->activateWindow();
+    // Decoding the icons loads Qt's image plugins: not before the splash is on the screen.
+    AfterFirstPaint::run(splash, [this] { setProgramIcon(m_programFolder); });
     const SettingsLoadReport &report = splash->loadReport();
     SettingsWarning::showAfter(splash, report);
     if (report.hasProblems()) {
@@ -109,21 +129,40 @@ void Program::openBoard()
     board->setConfirmClose([this] { return confirmClose(); });
     connect(board, &frmScoreboard::unloaded, this, &Program::boardUnloaded);
     ShownMatchProbe::installIfRequested(board, m_match, m_settings);
+    openFeed();
     openConsole();
     m_placement = std::make_unique<BoardPlacement>(m_settings, *board, *m_console);
     connect(board, &frmScoreboard::consoleRequested, m_placement.get(), &BoardPlacement::toggleConsole);
     m_placement->open();
-    m_feed.apply();
+    applyFeed();
+}
+
+void Program::openFeed()
+{
+    m_feed = m_feedFactory(m_match, m_settings);
+    if (!m_feed)
+        return;
+    LiveFeed::Listener listener;
+    listener.statusChanged = [this] { showFeedOnConsole(); };
+    listener.warning = [this](const QString &message) { feedWarning(message); };
+    m_feed->setListener(std::move(listener));
+}
+
+void Program::applyFeed()
+{
+    if (m_feed)
+        m_feed->apply();
+    else
+        showFeedOnConsole();
 }
 
 void Program::openConsole()
 {
     m_console = std::make_unique<frmConsole>(m_settings, m_match, m_services);
-    if (!m_services.soundDevice && !SoundPlayer::hasAudioOutput())
+    if (!m_services.soundDevice && !SoundModule::hasAudioOutput())
         m_console->setWarning(u"sound"_s,
                               QCoreApplication::translate("Program", "No audio device: the buzzer cannot sound."));
     m_console->setWarning(u"settings"_s, m_settingsProblem);
-    connect(&m_feed, &FeedService::statusChanged, this, &Program::showFeedOnConsole);
     showFeedOnConsole();
     frmScoreboard *miniature = m_console->miniature();
     frmScoreboard *board = m_board.get();
@@ -152,7 +191,7 @@ void Program::showOptionsFor(QWidget *owner, const frmScoreboard *redrawsItself)
         m_board->settingsChanged();
     m_console->settingsChanged(redrawsItself != m_console->miniature());
     m_placement->place();
-    m_feed.apply();
+    applyFeed();
 }
 
 void Program::offerToResume()
@@ -203,18 +242,22 @@ void Program::showFeedOnConsole()
 {
     if (!m_console)
         return;
-    const bool failed = m_feed.status() == FeedService::Status::Failed;
-    m_console->setWarning(u"feed"_s, failed ? m_feed.problem() : QString());
-    if (m_feed.status() != FeedService::Status::Running) {
+    const bool missing = !m_feed && m_settings.Feed.Enabled;
+    const bool failed = missing || (m_feed && m_feed->status() == LiveFeed::Status::Failed);
+    const QString problem = missing
+        ? QCoreApplication::translate("Program", "The live feed cannot run: its module is missing or damaged.")
+        : (failed ? m_feed->problem() : QString());
+    m_console->setWarning(u"feed"_s, problem);
+    if (!m_feed || m_feed->status() != LiveFeed::Status::Running) {
         m_console->setFeedText(failed ? QCoreApplication::translate("Program", "Not running.") : QString());
         return;
     }
     QStringList links;
-    for (const QString &address : m_feed.addresses())
+    for (const QString &address : m_feed->addresses())
         links.append(address.toHtmlEscaped());
     m_console->setFeedText(
         QCoreApplication::translate("Program", "%1<br>Pages: /board, /overlay, /remote<br>Remote PIN: <b>%2</b>")
-            .arg(links.join(u"<br>"_s), m_feed.pin().toHtmlEscaped()));
+            .arg(links.join(u"<br>"_s), m_feed->pin().toHtmlEscaped()));
 }
 
 void Program::boardUnloaded()

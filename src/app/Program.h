@@ -3,7 +3,7 @@
 #include "board/frmScoreboard.h"
 #include "dialogs/HelpLauncher.h"
 #include "dialogs/frmSplash.h"
-#include "feed/FeedService.h"
+#include "feed/LiveFeed.h"
 #include "match/Match.h"
 #include "match/MatchJournal.h"
 
@@ -40,10 +40,13 @@ public:
             const QString &journalPath = MatchJournal::defaultPath());
     ~Program() override;
 
-    // Names the application and gives every window the program icon.
-    static void describeApplication(const QString &programFolder);
+    // Names the application.
+    static void describeApplication();
+    // Gives every window the program icon from the icon files in programFolder.
+    static void setProgramIcon(const QString &programFolder);
     // Shows the splash, which loads the settings; what the load could not use is told in one warning
-    // once the splash is up. Settings never keep the program from starting.
+    // once the splash is up, and the windows get their icon then. Settings never keep the program from
+    // starting.
     void start();
     // The options dialog by default; tests put their own in.
     void setShowOptions(ShowOptions showOptions) { m_showOptions = std::move(showOptions); }
@@ -56,8 +59,12 @@ public:
     frmConsole *console() const { return m_console.get(); }
     BoardPlacement *placement() const { return m_placement.get(); }
     HelpLauncher &help() { return m_help; }
-    // The live feed: started when the board opens and again after the options, when the settings ask.
-    FeedService &feed() { return m_feed; }
+    // The live feed: made when the board opens, started then and again after the options, when the
+    // settings ask; null before the board and when it cannot be made.
+    LiveFeed *feed() const { return m_feed.get(); }
+    // Makes the live feed; by default it comes from the program's feed module.
+    using FeedFactory = std::function<std::unique_ptr<LiveFeed>(Match &, Settings &)>;
+    void setFeedFactory(FeedFactory factory) { m_feedFactory = std::move(factory); }
 
 signals:
     // The board was closed: the program is ending.
@@ -72,6 +79,8 @@ private:
     void offerToResume();
     bool confirmClose();
     void boardUnloaded();
+    void openFeed();
+    void applyFeed();
     void feedWarning(const QString &message);
     void showFeedOnConsole();
 
@@ -89,7 +98,8 @@ private:
     DialogPrompts *m_prompts;
     Match m_match;
     MatchJournal m_journal;
-    FeedService m_feed;
+    FeedFactory m_feedFactory;
+    std::unique_ptr<LiveFeed> m_feed;
     QPointer<frmSplash> m_splash;
     std::unique_ptr<frmScoreboard> m_board;
     std::unique_ptr<frmConsole> m_console;

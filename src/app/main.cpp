@@ -2,6 +2,7 @@
 #include "app/DisplayCheck.h"
 #include "app/FirstPaintProbe.h"
 #include "app/Program.h"
+#include "app/QuitOnSignal.h"
 #include "app/SingleInstance.h"
 #include "app/Translations.h"
 #include "settings/Settings.h"
@@ -36,12 +37,14 @@ int main(int argc, char *argv[])
     const QString programFolder = QCoreApplication::applicationDirPath();
     // Before the first window: every text is looked up when it is built.
     Translations::install(app, programFolder, QLocale::system());
-    Program::describeApplication(programFolder);
+    Program::describeApplication();
 
     // One board per user: a second start brings the first one's window forward and ends.
     SingleInstance instance;
     if (!instance.claim())
         return 0;
+
+    QuitOnSignal::install();
 
     SettingsStore store;
     // Declared after the application, so that its windows, the board's sound player among them, go first.

@@ -8,7 +8,8 @@
 #include "board/SelectionHighlight.h"
 #include "core/FileAccess.h"
 #include "platform/NumLockState.h"
-#include "platform/SoundPlayer.h"
+#include "platform/SoundDevice.h"
+#include "platform/SoundModule.h"
 #include "platform/VirtualKey.h"
 #include "settings/Settings.h"
 #include "widgets/DesignBuilder.h"
@@ -60,7 +61,7 @@ frmScoreboard::frmScoreboard(const WindowDesign &design, const Settings &setting
     m_numLock = services.numLock ? services.numLock : m_platformNumLock.get();
     auto soundDevice = services.soundDevice;
     if (!soundDevice)
-        soundDevice = [](QObject *owner) -> SoundDevice * { return new SoundPlayer(owner); };
+        soundDevice = &SoundModule::createDevice;
     DesignBuilder builder;
     // The game timer is the match's; the board lists it among its elements like the design does.
     builder.setFactory(u"GameTimer"_s, [&match](QObject *) { return &match.tkGame(); });

@@ -61,6 +61,14 @@ QByteArray FeedService::stateText() const
     return QJsonDocument(state()).toJson(QJsonDocument::Compact);
 }
 
+void FeedService::setListener(Listener listener)
+{
+    if (listener.statusChanged)
+        connect(this, &FeedService::statusChanged, this, listener.statusChanged);
+    if (listener.warning)
+        connect(this, &FeedService::warning, this, listener.warning);
+}
+
 QString FeedService::pin() const
 {
     return m_settings.Feed.Pin;

@@ -2,6 +2,7 @@
 
 #include "feed/FeedRoutes.h"
 #include "feed/FeedServer.h"
+#include "feed/LiveFeed.h"
 #include "feed/RemoteControl.h"
 #include "match/MatchChange.h"
 
@@ -20,13 +21,11 @@ struct Settings;
 // tools. It follows the match's changes and the time of day the clock may show. What it is doing, its
 // address and PIN and why it is not running are there for the operator's console to show; a problem
 // is also announced once as a warning, and the program goes on without the feed.
-class FeedService : public QObject
+class FeedService : public QObject, public LiveFeed
 {
     Q_OBJECT
 
 public:
-    enum class Status { Off, Running, Failed };
-
     // A settings record without a valid PIN gets a random one here, which the options dialog then shows
     // and saves. The match and the settings must outlive the service.
     FeedService(Match &match, Settings &settings, QObject *parent = nullptr);
@@ -34,15 +33,15 @@ public:
 
     // Starts, moves or stops the feed after the settings; clients stay connected while the address and
     // port stay the same. New names, colours or digit style go out to every client.
-    void apply();
+    void apply() override;
 
-    Status status() const { return m_status; }
-    // The addresses a browser can use while the feed runs, e.g. "http://127.0.0.1:8750".
-    QStringList addresses() const;
-    QString pin() const;
-    // Why the feed is not running, in a sentence for the operator; empty while it runs or is off.
-    QString problem() const { return m_problem; }
-    quint16 port() const { return m_server.port(); }
+    Status status() const override { return m_status; }
+    QStringList addresses() const override;
+    QString pin() const override;
+    QString problem() const override { return m_problem; }
+    quint16 port() const override { return m_server.port(); }
+    // Connects the listener to the signals below.
+    void setListener(Listener listener) override;
     const FeedServer &server() const { return m_server; }
 
 signals:

@@ -30,8 +30,8 @@ void TestFeedProgram::stateIsWhatTheBoardShows()
 {
     FeedProgram feed("TextFolder=\n");
     QVERIFY(feed.openBoard());
-    QCOMPARE(feed.program().feed().status(), FeedService::Status::Running);
-    QCOMPARE(feed.program().feed().addresses(), QStringList {feed.url({})});
+    QCOMPARE(feed.program().feed()->status(), LiveFeed::Status::Running);
+    QCOMPARE(feed.program().feed()->addresses(), QStringList {feed.url({})});
     QCOMPARE(FeedProgram::boardFields(feed.get(u"/state.json"_s).json()), feed.shown());
 
     // F5 three times, F6 once; then Tab to the possession box and Left: home serves.
@@ -78,7 +78,7 @@ void TestFeedProgram::optionsMoveAndStopTheFeed()
     };
     QVERIFY(feed.openBoard());
     XKeyboard::press(XKeyboard::F2);
-    QTRY_COMPARE(feed.program().feed().port(), moved);
+    QTRY_COMPARE(feed.program().feed()->port(), moved);
     QNetworkAccessManager http;
     QNetworkReply *reply = http.get(QNetworkRequest(QUrl(u"http://127.0.0.1:%1/state.json"_s.arg(moved))));
     QTRY_VERIFY(reply->isFinished());
@@ -86,8 +86,8 @@ void TestFeedProgram::optionsMoveAndStopTheFeed()
     delete reply;
     feed.fixture.options = [](Settings &settings) { settings.Feed.Enabled = false; };
     XKeyboard::press(XKeyboard::F2);
-    QTRY_COMPARE(feed.program().feed().status(), FeedService::Status::Off);
-    QVERIFY(feed.program().feed().addresses().isEmpty());
+    QTRY_COMPARE(feed.program().feed()->status(), LiveFeed::Status::Off);
+    QVERIFY(feed.program().feed()->addresses().isEmpty());
 }
 
 void TestFeedProgram::portInUseWarnsOnceAndTheBoardGoesOn()
@@ -100,8 +100,8 @@ void TestFeedProgram::portInUseWarnsOnceAndTheBoardGoesOn()
     const QString warning = feed.fixture.prompts.warnings.first();
     QVERIFY2(warning.contains(QString::number(feed.port())) && warning.contains(u"goes on without the feed"_s),
              qPrintable(warning));
-    QCOMPARE(feed.program().feed().status(), FeedService::Status::Failed);
-    QCOMPARE(feed.program().feed().problem(), warning.mid(warning.indexOf(u": "_s) + 2));
+    QCOMPARE(feed.program().feed()->status(), LiveFeed::Status::Failed);
+    QCOMPARE(feed.program().feed()->problem(), warning.mid(warning.indexOf(u": "_s) + 2));
     XKeyboard::press(XKeyboard::F5);
     QTRY_COMPARE(feed.element<NumberPanel>(u"nledHomeScore"_s)->caption(), u"1"_s);
     QTest::qWait(200);

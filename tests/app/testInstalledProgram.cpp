@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QSet>
 #include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,6 +32,27 @@ QRect drawnArea()
         }
     }
     return area;
+}
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+// The response to a GET of path on the local port, empty when nothing answers.
+QByteArray httpGet(quint16 port, const QByteArray &path)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    if (!socket.waitForConnected(1000))
+        return {};
+    socket.write("GET " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n");
+    QByteArray response;
+    while (socket.waitForReadyRead(2000))
+        response += socket.readAll();
+    return response;
 }
 
 int distinctColours(const QRect &area)
@@ -96,7 +119,8 @@ void TestInstalledProgram::installedLayout_data()
     for (const char *path :
          {"lib/vantaro/vantaro", "lib/vantaro/buzzer.wav", "lib/vantaro/vantarohelpfile.rtf",
           "lib/vantaro/vantarologo.gif", "lib/vantaro/vantaro-16.png", "lib/vantaro/vantaro-32.png",
-          "lib/vantaro/vantaro-48.png", "lib/vantaro/vantaro-256.png", "share/applications/vantaro.desktop",
+          "lib/vantaro/vantaro-48.png", "lib/vantaro/vantaro-256.png", "lib/vantaro/modules/vantaro-sound.so",
+          "lib/vantaro/modules/vantaro-feed.so", "share/applications/vantaro.desktop",
           "share/icons/hicolor/16x16/apps/vantaro.png", "share/icons/hicolor/32x32/apps/vantaro.png",
           "share/icons/hicolor/48x48/apps/vantaro.png", "share/icons/hicolor/256x256/apps/vantaro.png"})
         QTest::newRow(path) << QString::fromLatin1(path);
@@ -142,7 +166,7 @@ void TestInstalledProgram::startProgram(QProcess &program, const QString &home)
     environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
     environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     program.setProcessEnvironment(environment);
-    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.setProcessChannelMode(QProcess::ForwardedOutputChannel);
     program.start(m_prefix.filePath(u"bin/vantaro"_s), {});
     QVERIFY(program.waitForStarted(10000));
 }
@@ -157,9 +181,17 @@ bool TestInstalledProgram::stopProgram(QProcess &program)
     return true;
 }
 
+// The board loads the sound player and the live feed from their modules: the feed serves the match, and
+// neither module is refused.
 void TestInstalledProgram::startsShowsTheSplashAndClosesCleanly()
 {
     QTemporaryDir home;
+    const quint16 port = freePort();
+    QDir().mkpath(home.filePath(u".config/Vantaro"_s));
+    QFile settings(home.filePath(u".config/Vantaro/Vantaro.ini"_s));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[Feed]\nEnabled=Yes\nPort=" + QByteArray::number(port) + '\n');
+    settings.close();
     QProcess program;
     startProgram(program, home.path());
     const auto cleanup = qScopeGuard([&] { stopProgram(program); });
@@ -180,6 +212,9 @@ void TestInstalledProgram::startsShowsTheSplashAndClosesCleanly()
     QTRY_VERIFY(distinctColours(QRect(QPoint(0, 0), QGuiApplication::primaryScreen()->size())) > 20);
     QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(
         QStringLiteral(VANTARO_BUILD_DIR "/screenshots/installed-02-board.png")));
+    QTRY_VERIFY(httpGet(port, "/state.json").startsWith("HTTP/1.1 200"));
+    const QByteArray errors = program.readAllStandardError();
+    QVERIFY2(!errors.contains("cannot be used"), errors.constData());
 
     // The window manager's close (Alt+F4 in openbox) on the board ends the program cleanly.
     xdotool({u"key"_s, u"alt+F4"_s});

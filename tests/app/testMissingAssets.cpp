@@ -1,5 +1,6 @@
 #include "dialogs/RichTextBox.h"
 #include "platform/SoundDevice.h"
+#include "sound/SoundPlayer.h"
 #include "support/ProgramFixture.h"
 #include "widgets/AutoSizePictureBox.h"
 #include "widgets/Image.h"
@@ -99,6 +100,7 @@ void TestMissingAssets::programRunsOn()
 
     fixture.store = std::make_unique<SettingsStore>(fixture.settingsFile());
     BoardServices services;
+    services.soundDevice = [](QObject *owner) { return new SoundPlayer(owner); };
     services.numLock = &fixture.numLock;
     fixture.program = std::make_unique<Program>(*fixture.store, fixture.settings, fixture.folder(), services,
                                                 fixture.journalFile());

@@ -435,10 +435,13 @@ void TestProgram::everyWindowCarriesTheProgramIcon()
     for (const int size : {16, 32, 48, 256})
         QFile::copy(QStringLiteral(VANTARO_ASSETS_DIR "/vantaro-%1.png").arg(size),
                     fixture.folder() + u"/vantaro-%1.png"_s.arg(size));
-    Program::describeApplication(fixture.folder());
+    Program::describeApplication();
     QCOMPARE(QApplication::applicationName(), u"Vantaro"_s);
     QCOMPARE(QApplication::organizationName(), u"Vantaro"_s);
     QCOMPARE(QApplication::applicationVersion(), u"1.0.1"_s);
+    // The icon comes once the splash has painted.
+    fixture.start();
+    QTRY_VERIFY(!QApplication::windowIcon().isNull());
     const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
     for (const int size : {16, 32, 48, 256}) {
         QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
@@ -446,7 +449,6 @@ void TestProgram::everyWindowCarriesTheProgramIcon()
         QCOMPARE(drawn.size(), QSize(size, size));
         QVERIFY(drawn.pixelColor(size / 2, size / 2).alpha() == 255);
     }
-    fixture.start();
     QCOMPARE(fixture.program->splash()->windowIcon().availableSizes(), sizes);
 }
 

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 #include <vector>
 
@@ -83,6 +84,8 @@ private slots:
     void secondStartInProcessReachesTheFirst();
     void manyStartsAtOnceGiveOneBoard();
     void lockLeftByACrashNeverBlocks();
+    void askedToEndItEndsCleanly_data();
+    void askedToEndItEndsCleanly();
 };
 
 void TestStartup::initTestCase()
@@ -233,6 +236,31 @@ void TestStartup::lockLeftByACrashNeverBlocks()
     QVERIFY(further.waitForFinished(10000));
     QCOMPARE(further.exitCode(), 0);
     QCOMPARE(next.state(), QProcess::Running);
+}
+
+void TestStartup::askedToEndItEndsCleanly_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM (logout, shutdown)") << int(SIGTERM);
+    QTest::newRow("SIGINT (Ctrl+C)") << int(SIGINT);
+    QTest::newRow("SIGHUP (terminal closed)") << int(SIGHUP);
+}
+
+// Asked to end by the system, it ends as after a close: status 0, its lock and socket given back.
+void TestStartup::askedToEndItEndsCleanly()
+{
+    QFETCH(int, signal);
+    const auto home = makeHome();
+    QProcess program;
+    start(program, home->path());
+    const auto cleanup = qScopeGuard([&] { stop(program); });
+    QTRY_VERIFY_WITH_TIMEOUT(listening(home->path()), 10000);
+    QCOMPARE(::kill(pid_t(program.processId()), signal), 0);
+    QVERIFY(program.waitForFinished(5000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(!QFile::exists(home->path() + u"/runtime/vantaro.lock"_s));
+    QVERIFY(!listening(home->path()));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

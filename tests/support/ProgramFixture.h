@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "dialogs/SplashDesign.h"
 #include "dialogs/frmHelp.h"
+#include "feed/FeedService.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "support/FakeDialogPrompts.h"
@@ -58,6 +59,8 @@ public:
         services.numLock = &numLock;
         program = std::make_unique<Program>(*store, settings, folder(), services, journalFile());
         program->setPrompts(prompts);
+        program->setFeedFactory(
+            [](Match &match, Settings &settings) { return std::make_unique<FeedService>(match, settings); });
         if (realOptionsDialog)
             return *program;
         program->setShowOptions([this](QWidget *owner) {

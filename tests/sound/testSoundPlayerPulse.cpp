@@ -1,4 +1,4 @@
-#include "platform/SoundPlayer.h"
+#include "sound/SoundPlayer.h"
 
 #include <QElapsedTimer>
 #include <QFile>

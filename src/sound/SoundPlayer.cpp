@@ -1,4 +1,4 @@
-#include "platform/SoundPlayer.h"
+#include "sound/SoundPlayer.h"
 
 #include "core/BackgroundWork.h"
 #include "core/FileAccess.h"
