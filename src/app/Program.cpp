@@ -50,15 +50,20 @@ Program::Program(SettingsStore &store, Settings &settings, QString programFolder
     , m_feedFactory(&loadFeedModule)
 {
     m_match.setRecorder([this](const MatchState &state, MatchChanges) { m_journal.append(state); });
+    m_showOptions = [this](QWidget *owner) {
+        const QScreen *boardScreen = m_board ? m_board->screen() : nullptr;
+        showOptionsDialog(owner, m_settings, m_store, numLock(), boardScreen ? boardScreen->name() : QString());
+    };
+}
+
+NumLockState &Program::numLock()
+{
+    // Asked of the X server when first needed, not while the splash is being shown.
     if (!m_services.numLock) {
         m_platformNumLock = NumLockState::forPlatform();
         m_services.numLock = m_platformNumLock.get();
     }
-    m_showOptions = [this](QWidget *owner) {
-        const QScreen *boardScreen = m_board ? m_board->screen() : nullptr;
-        showOptionsDialog(owner, m_settings, m_store, *m_services.numLock,
-                          boardScreen ? boardScreen->name() : QString());
-    };
+    return *m_services.numLock;
 }
 
 Program::~Program()
@@ -122,6 +127,7 @@ void Program::openBoard()
                 .arg(QDir::toNativeSeparators(m_journal.path()), m_journal.errorString()),
             u"Vantaro"_s);
     }
+    numLock();
     m_board = std::make_unique<frmScoreboard>(BoardDesign::window(), m_settings, m_match, m_services);
     frmScoreboard *board = m_board.get();
     board->setShowHelp([this] { m_help.show(m_placement->operatorWindow()); });

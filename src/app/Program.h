@@ -79,6 +79,8 @@ private:
     void offerToResume();
     bool confirmClose();
     void boardUnloaded();
+    // The caller's NumLock, else the platform's keyboard, shared by the board and the options dialog.
+    NumLockState &numLock();
     void openFeed();
     void applyFeed();
     void feedWarning(const QString &message);
@@ -87,7 +89,7 @@ private:
     SettingsStore &m_store;
     Settings &m_settings;
     BoardServices m_services;
-    // The keyboard's NumLock, shared by the board and the options dialog, when the caller gave none.
+    // The keyboard's NumLock when the caller gave none; made on first use.
     std::unique_ptr<NumLockState> m_platformNumLock;
     QString m_programFolder;
     HelpLauncher m_help;

@@ -91,7 +91,6 @@ bool SingleInstance::claim()
         }
         QThread::msleep(50);
     }
-    listen();
     return true;
 }
 

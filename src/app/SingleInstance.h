@@ -27,9 +27,11 @@ public:
     // The runtime folder, or the per-user state folder.
     static QString defaultFolder();
 
-    // True when this start is to run: it now holds the lock and listens for later starts. False when an
-    // earlier start of the same user runs and has been asked to come to the front: this one should end.
+    // True when this start is to run: it now holds the lock. False when an earlier start of the same
+    // user runs and has been asked to come to the front: this one should end.
     bool claim();
+    // Answers later starts from now on; after a successful claim. Later starts wait for it a while.
+    void listen();
     // What a later start's request does; by default it brings the board, or else the splash, forward.
     void setOnActivation(std::function<void()> activate) { m_activate = std::move(activate); }
 
@@ -41,7 +43,6 @@ public:
 
 private:
     bool askRunningStart();
-    void listen();
     void requestArrived();
 
     QString m_folder;

@@ -1,3 +1,4 @@
+#include "app/AfterFirstPaint.h"
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
 #include "app/FirstPaintProbe.h"
@@ -51,5 +52,7 @@ int main(int argc, char *argv[])
     Program program(store, Settings::instance(), programFolder);
     // Settings never keep the board from starting: what the load could not use is told in a warning.
     program.start();
+    // Later starts wait for this a while; the splash shows first.
+    AfterFirstPaint::run(program.splash(), [&instance] { instance.listen(); });
     return app.exec();
 }

@@ -180,6 +180,7 @@ void TestStartup::secondStartInProcessReachesTheFirst()
     int activations = 0;
     first.setOnActivation([&activations] { ++activations; });
     QVERIFY(first.claim());
+    first.listen();
     SingleInstance second(folder.path());
     second.setOnActivation([] { QFAIL("the second start was activated"); });
     QVERIFY(!second.claim());
