@@ -105,8 +105,11 @@ std::optional<FirstPaint> waitForPaint(QProcess &program, const std::function<bo
             else if (accepted(*paint))
                 return paint;
         }
-        if (program.state() != QProcess::Running)
+        if (program.state() != QProcess::Running) {
+            std::fprintf(stderr, "%s ended (status %d) before its first paint: %s\n", qPrintable(program.program()),
+                         program.exitCode(), program.readAll().constData());
             return std::nullopt;
+        }
         program.waitForReadyRead(100);
     }
     return std::nullopt;
@@ -397,8 +400,12 @@ int main(int argc, char *argv[])
         const auto label = labelStart();
         ProgramRun run(display, cpu, memory);
         ran = label && run.open();
-        if (!ran)
+        if (!ran) {
+            std::fprintf(stderr, "Start %d: %s\n", start,
+                         label ? "the program showed no splash, or its board did not open on a click"
+                               : "the one-label program showed no window");
             break;
+        }
         labelStarts.append(label->first);
         labelCpus.append(label->second);
         starts.append(run.startMilliseconds());

@@ -69,4 +69,11 @@ start_x_server() {
     export DISPLAY=":$(head -n1 "$x/display")"
     XDG_CONFIG_HOME="$x" openbox --sm-disable > "$x/openbox.log" 2>&1 &
     VANTARO_SERVER_PIDS+=($!)
+    # A window mapped while the window manager is still taking over the screen may never be shown.
+    tries=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
+        tries=$((tries + 1))
+        [ $tries -gt 100 ] && { cat "$x/openbox.log"; echo "openbox did not start" >&2; exit 1; }
+        sleep 0.1
+    done
 }
