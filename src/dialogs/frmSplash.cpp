@@ -15,10 +15,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-} // namespace
-
 frmSplash::frmSplash(const SettingsStore &store, Settings &settings, const QString &programFolder, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
