@@ -17,6 +17,11 @@ const QImage &LedGlyphCache::cell(const Look &look, QChar c, QSizeF size)
     return m_entries.last().image;
 }
 
+void LedGlyphCache::keepSizes(const QList<QSizeF> &sizes)
+{
+    m_entries.removeIf([&sizes](const Entry &entry) { return !sizes.contains(entry.size); });
+}
+
 QImage LedGlyphCache::draw(QChar c, QSizeF size) const
 {
     const QRectF box(QPointF(), size);

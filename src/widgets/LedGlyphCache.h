@@ -40,6 +40,10 @@ public:
     // The image of a cell showing c in a box of size (logical pixels) for look, drawn on first use; a null
     // image when the cell's lamps reach out of its box.
     const QImage &cell(const Look &look, QChar c, QSizeF size);
+    // Drops the images of cells of any other size: a panel resized again and again keeps the images of
+    // the cells it shows now, not of every size it ever had.
+    void keepSizes(const QList<QSizeF> &sizes);
+    qsizetype imageCount() const { return m_entries.size(); }
 
     // Fills shapes in palette's colours, unlit lamps first, on a background already painted.
     static void fillShapes(QPainter &painter, const LedGlyph::Shapes &shapes, const Palette &palette);

@@ -99,6 +99,10 @@ void LedPanel::rebuild()
     m_arrangement = LedLayout::arrange(size(), spacing(), m_style, twipsToPixelsF(m_size * TwipsPerSizeUnit),
                                        referenceCells(), m_builtCells);
     m_shapes.reset();
+    QList<QSizeF> sizes;
+    for (const LedLayout::Cell &cell : std::as_const(m_arrangement.cells))
+        sizes.append(cell.box.size());
+    m_cache.keepSizes(sizes);
 }
 
 // The cells that show another character or moved, or the whole panel when the lamps changed size.

@@ -51,6 +51,8 @@ public:
 
     // Whether the last paint copied its cells from the glyph cache rather than filling their shapes.
     bool paintedFromCache() const { return m_paintedFromCache; }
+    // How many cell images the glyph cache holds.
+    qsizetype cachedCellImages() const { return m_cache.imageCount(); }
 
 protected:
     explicit LedPanel(QWidget *parent = nullptr);

@@ -17,10 +17,12 @@ class QWidget;
 // figures anew: at projector sizes Qt fills every glyph outline and every rounded frame on each repaint.
 // The painting is drawn on a transparent background at the widget's size and device pixel ratio, a few
 // hundred rows at a time so that a window-sized element needs no window-sized image, from the second
-// repaint at a size and look on (the first is drawn directly), and cut into bands
-// of a few rows; each band keeps only the runs of columns that hold paint, trimmed to their painted rows,
-// so that a thin frame around a large area keeps, and copies, little more than its own pixels. A run of
-// one opaque colour is kept as that colour and filled, and a run that continues one of the band above
+// repaint at a size and look on (the first is drawn directly), and cut into bands of a few rows. Each
+// band keeps only the runs of columns that hold paint, and within a run, columns painted in one opaque
+// colour over the same rows are kept as that colour and filled; the rest is kept as images trimmed to
+// their painted rows and columns. So a frame around a large area keeps little more than its rounded
+// corners as pixels, and a repaint reads little more than those: the repaint of a large window is bound
+// by memory, and every byte read from a kept image counts. A piece that continues one of the band above
 // lengthens it. It is drawn again when the widget's size or its look (the values the painting depends
 // on, as the element lists them) changes.
 //
@@ -51,12 +53,18 @@ private:
     };
 
     void redraw(QSize deviceSize, qreal ratio, const Painter &paint);
-    // Adds the painted runs of one band of chunk, whose first row is the widget's row chunkTop.
+    // Adds the painted pieces of one band of chunk, whose first row is the widget's row chunkTop.
     void addBand(const QImage &chunk, int chunkTop, const QRect &band, QList<qsizetype> &above);
+    // Adds the part inChunk of chunk, one opaque colour or (colour invalid) an image, as a piece of its own
+    // or as the continuation of one of the band above; returns the piece's index.
+    qsizetype addPiece(const QImage &chunk, int chunkTop, const QRect &inChunk, const QColor &colour,
+                       const QList<qsizetype> &above);
     static QImage joined(const Piece &piece);
 
     static inline bool s_enabled = true;
 
+    // Whether m_pieces hold the painting of m_look at m_size and m_ratio.
+    bool m_kept = false;
     QVariantList m_look;
     QSize m_size;
     qreal m_ratio = 0;

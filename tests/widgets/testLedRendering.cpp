@@ -121,6 +121,7 @@ private slots:
     void cacheDrawsLikeTheShapes();
     void newValueRepaintsChangedCells_data();
     void newValueRepaintsChangedCells();
+    void resizedPanelKeepsImagesOfItsCells();
 };
 
 void TestLedRendering::numberCells_data()
@@ -311,6 +312,22 @@ void TestLedRendering::newValueRepaintsChangedCells()
     QVERIFY2(painted.left() >= int(from * panel.width()) - 1 && painted.right() <= int(to * panel.width()),
              qPrintable(u"painted %1 to %2 of %3"_s.arg(painted.left()).arg(painted.right()).arg(panel.width())));
     QCOMPARE(painted.left() <= 1, from == 0.0);
+}
+
+// A window resized again and again, each size repainted twice so that the cells are copied from
+// images: the panel keeps the images of the cells it shows, not of every size it had.
+void TestLedRendering::resizedPanelKeepsImagesOfItsCells()
+{
+    const std::unique_ptr<LedPanel> panel = showingPanel(u"time"_s);
+    for (int step = 0; step < 10; ++step) {
+        render(*panel, QSize(300 + 10 * step, 100 + 5 * step));
+        panel->grab();
+        QVERIFY(panel->paintedFromCache());
+    }
+    const QString cells = panel->cellText();
+    const qsizetype characters = QSet<QChar>(cells.begin(), cells.end()).size();
+    QVERIFY2(panel->cachedCellImages() <= characters,
+             qPrintable(u"%1 images for %2"_s.arg(panel->cachedCellImages()).arg(cells)));
 }
 
 QTEST_MAIN(TestLedRendering)

@@ -96,6 +96,8 @@ private slots:
     void drawsAsDirectly();
     void drawnAgainWhenTheLookChanges();
     void repaintsCopyUntilTheLookChanges();
+    void drawnOnReturningToTheKeptLook_data();
+    void drawnOnReturningToTheKeptLook();
 };
 
 void TestPaintCache::drawsAsDirectly_data()
@@ -163,6 +165,33 @@ void TestPaintCache::repaintsCopyUntilTheLookChanges()
     element.grab();
     element.grab();
     QCOMPARE(element.drawings, 9);
+}
+
+void TestPaintCache::drawnOnReturningToTheKeptLook_data()
+{
+    QTest::addColumn<bool>("resized");
+    QTest::newRow("window restored and maximized again") << true;
+    QTest::newRow("colour changed and changed back") << false;
+}
+
+// A look kept as pixels, left for one repaint and come back to, as a window restored and maximized
+// again or an arrow's colour toggled twice: the element is drawn, not left blank.
+void TestPaintCache::drawnOnReturningToTheKeptLook()
+{
+    QFETCH(bool, resized);
+    CountingElement element;
+    element.resize(400, 200);
+    element.grab();
+    const QImage kept = element.grab().toImage();
+    if (resized)
+        element.resize(500, 200);
+    else
+        element.colour = Qt::red;
+    element.grab();
+    element.resize(400, 200);
+    element.colour = Qt::white;
+    QCOMPARE(element.grab().toImage(), kept);
+    QCOMPARE(element.grab().toImage(), kept);
 }
 
 QTEST_MAIN(TestPaintCache)
