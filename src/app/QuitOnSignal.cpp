@@ -48,5 +48,6 @@ void QuitOnSignal::signalled()
     char byte;
     [[maybe_unused]] const auto read = ::read(int(m_notifier->socket()), &byte, 1);
 #endif
-    QCoreApplication::quit();
+    // Not quit(): that asks the windows first, and the board would ask whether to end the match.
+    QCoreApplication::exit(0);
 }

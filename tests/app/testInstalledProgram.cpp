@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -84,6 +86,7 @@ private slots:
     void storedValueThatDoesNotConvertStillStarts_data();
     void storedValueThatDoesNotConvertStillStarts();
     void secondStartBringsTheFirstForward();
+    void systemEndDuringAMatchEndsAtOnce();
 
 private:
     void xdotool(const QStringList &arguments);
@@ -216,7 +219,9 @@ void TestInstalledProgram::startsShowsTheSplashAndClosesCleanly()
     const QByteArray errors = program.readAllStandardError();
     QVERIFY2(!errors.contains("cannot be used"), errors.constData());
 
-    // The window manager's close (Alt+F4 in openbox) on the board ends the program cleanly.
+    // The window manager's close (Alt+F4 in openbox) on the board ends the program cleanly; the board is
+    // made the active window first, so that the keys cannot reach a window the test does not mean.
+    xdotool({u"search"_s, u"--name"_s, u"^Vantaro - "_s, u"windowactivate"_s, u"--sync"_s});
     xdotool({u"key"_s, u"alt+F4"_s});
     QVERIFY2(program.waitForFinished(10000), "the program did not end when the board was closed");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
@@ -294,6 +299,28 @@ void TestInstalledProgram::secondStartBringsTheFirstForward()
     QCOMPARE(first.state(), QProcess::Running);
     QTest::qWait(300);
     QCOMPARE(drawnArea(), splash);
+}
+
+// A logout or shutdown (SIGTERM) during a match ends the program at once, without the question that a
+// close asks: nobody would be there to answer it.
+void TestInstalledProgram::systemEndDuringAMatchEndsAtOnce()
+{
+    QTemporaryDir home;
+    QProcess program;
+    startProgram(program, home.path());
+    const auto cleanup = qScopeGuard([&] { stopProgram(program); });
+    QRect splash;
+    QTRY_VERIFY_WITH_TIMEOUT((splash = drawnArea()).width() >= 400, 10000);
+    const QPoint frame = splash.topLeft() + QPoint(20, 200);
+    xdotool({u"mousemove"_s, QString::number(frame.x()), QString::number(frame.y()), u"click"_s, u"1"_s});
+    QTRY_VERIFY_WITH_TIMEOUT(drawnArea().width() >= QGuiApplication::primaryScreen()->size().width() - 4, 10000);
+    xdotool({u"key"_s, u"F5"_s});
+    QTest::qWait(300);
+    QCOMPARE(::kill(pid_t(program.processId()), SIGTERM), 0);
+    QVERIFY2(program.waitForFinished(10000), "the program did not end on SIGTERM");
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QTRY_VERIFY(drawnArea().isEmpty());
 }
 
 QTEST_MAIN(TestInstalledProgram)
