@@ -158,10 +158,16 @@ void TestTwoScreensX11::laptopAndProjector()
     ProgramProcess program(home.path(), m_display);
     const QRect splash = paintedArea(program.waitForLine(u"vantaro-first-paint frmSplash"_s));
     QVERIFY2(QRect(0, 0, 1920, 1080).contains(splash), "the splash is on the laptop");
-    m_x->click(splash.topLeft() + QPoint(20, 200));
+    // The splash paints before the window manager may have finished taking it in, and a click in between
+    // is lost: clicked again until the board comes.
+    QString board;
+    for (int click = 0; click < 3 && board.isEmpty(); ++click) {
+        m_x->click(splash.topLeft() + QPoint(20, 200));
+        board = program.waitForLine(u"vantaro-first-paint frmScoreboard 1920,0 1280x720"_s, 3000);
+    }
 
     // The board fills the projector without a frame; the console opens on the laptop.
-    QVERIFY(!program.waitForLine(u"vantaro-first-paint frmScoreboard 1920,0 1280x720"_s).isEmpty());
+    QVERIFY(!board.isEmpty());
     const QRect console = paintedArea(program.waitForLine(u"vantaro-first-paint frmConsole"_s));
     QVERIFY2(QRect(0, 0, 1920, 1080).contains(console),
              qPrintable(u"console at %1,%2"_s.arg(console.x()).arg(console.y())));
