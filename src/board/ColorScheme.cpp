@@ -101,7 +101,6 @@ void setBackColor(QWidget *window, qint32 color)
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, ColorValue::toQColor(color));
     window->setPalette(palette);
-    window->setAutoFillBackground(true);
 }
 
 } // namespace ColorScheme

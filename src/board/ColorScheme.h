@@ -23,7 +23,7 @@ void ApplyControlColors(const QList<QObject *> &elements, const QList<QObject *>
 // Every colour of the board except the possession arrows, which the board's UpdatePoss sets after it.
 void UpdateFormColors(QWidget *board, const QList<QObject *> &elements, const Settings &settings);
 
-// The window's own background, as the board and dialogs show it.
+// The window's own background, as the board shows it: the board fills it itself.
 void setBackColor(QWidget *window, qint32 color);
 
 } // namespace ColorScheme

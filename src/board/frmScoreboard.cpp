@@ -21,6 +21,8 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QTime>
 #include <QTimer>
@@ -52,6 +54,10 @@ frmScoreboard::frmScoreboard(const WindowDesign &design, const Settings &setting
 {
     setObjectName(u"frmScoreboard"_s);
     setWindowTitle(design.caption);
+    // The board fills its own background, and leaves the boxes' areas to them. Qt paints a widget it
+    // counts as opaque, when it is marked for repainting before the elements in it, as a change of
+    // colours marks them, once alone and once more with the see-through elements in it.
+    setAttribute(Qt::WA_NoSystemBackground);
     resize(Element::twipsToPixels(design.clientWidth), Element::twipsToPixels(design.clientHeight));
     // The layout's baseline is never taken from a window squeezed below its design size.
     m_layout.setSmallestRecordedSize(width() * Element::TwipsPerPixel, height() * Element::TwipsPerPixel);
@@ -102,6 +108,8 @@ template<typename Element> Element *frmScoreboard::element(const char *name) con
 
 void frmScoreboard::findElements()
 {
+    for (PictureBox *box : findChildren<PictureBox *>(Qt::FindDirectChildrenOnly))
+        m_boxes.append(box);
     m_homeScore = element<NumberPanel>("nledHomeScore");
     m_visitorScore = element<NumberPanel>("nledVisitorScore");
     m_homeGamesWon = element<NumberPanel>("nledHomeGamesWon");
@@ -373,6 +381,18 @@ void frmScoreboard::resizeEvent(QResizeEvent *event)
     UpdateLabels();
     if (m_openingSettles)
         markFocusedField();
+}
+
+void frmScoreboard::paintEvent(QPaintEvent *event)
+{
+    QRegion background = event->region();
+    for (const QWidget *box : std::as_const(m_boxes)) {
+        if (box->isVisible())
+            background -= box->geometry();
+    }
+    QPainter painter(this);
+    for (const QRect &part : background)
+        painter.fillRect(part, palette().window());
 }
 
 void frmScoreboard::UpdateLabels()

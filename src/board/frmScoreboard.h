@@ -106,6 +106,7 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -132,6 +133,8 @@ private:
     Match &m_match;
     QList<QObject *> m_elements;
     QList<QWidget *> m_highlighted;
+    // The boxes on the board: each fills its whole area.
+    QList<QWidget *> m_boxes;
 
     NumberPanel *m_homeScore = nullptr;
     NumberPanel *m_visitorScore = nullptr;

@@ -11,7 +11,6 @@ PictureBox::PictureBox(QWidget *parent)
     : Element(parent)
 {
     setFocusPolicy(focusPolicyFor(false));
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 Qt::FocusPolicy PictureBox::focusPolicyFor(bool tabStop)

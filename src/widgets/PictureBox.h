@@ -6,6 +6,10 @@
 // focus and reports the keys pressed while it has it as virtual-key codes. BorderStyle 1 gives it a
 // sunken frame, as a dialog's colour swatch has.
 //
+// It fills its whole area but does not tell Qt so: Qt paints a widget it counts as opaque, when it is
+// marked for repainting before the elements in it, once alone and once more with them. The board leaves
+// the boxes' areas out of its own background instead.
+//
 // A click on the box, or on an image, shape or line in it, gives it the focus; a click on one of its
 // labels does not. Qt's click focus cannot tell the two apart (it hands the focus to the nearest
 // ancestor that takes it, whichever child was clicked), so the box takes the focus itself when a click

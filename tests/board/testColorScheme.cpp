@@ -37,6 +37,28 @@ QStringList differences(const Snapshot &before, const Snapshot &after)
     return changed;
 }
 
+// Counts the paint events of a window and of everything in it.
+class PaintCounts : public QObject
+{
+public:
+    explicit PaintCounts(QWidget &window)
+    {
+        window.installEventFilter(this);
+        for (QWidget *child : window.findChildren<QWidget *>())
+            child->installEventFilter(this);
+    }
+
+    QMap<QString, int> counts;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++counts[watched->objectName()];
+        return false;
+    }
+};
+
 } // namespace
 
 class TestColorScheme : public QObject
@@ -53,6 +75,7 @@ private slots:
     void applyingTwiceGivesTheSameBoard();
     void customSchemeReachesEveryElement();
     void coloursBeyond24BitsShowTheirLow24BitsEverywhere();
+    void newColoursRepaintTheBoardOnce();
 };
 
 void TestColorScheme::defaultColours_data()
@@ -211,6 +234,23 @@ void TestColorScheme::coloursBeyond24BitsShowTheirLow24BitsEverywhere()
     QCOMPARE(shown(u"Shape1"_s, "BorderColor"), ColorValue::toQColor(0xABCDEF));
     QCOMPARE(shown(u"lblTitle"_s, "ForeColor"), ColorValue::toQColor(0xABCDEF));
     QCOMPARE(shown(u"nledHomeScore"_s, "LitColor"), ColorValue::toQColor(0xFFFFFF));
+}
+
+void TestColorScheme::newColoursRepaintTheBoardOnce()
+{
+    // The board is marked for repainting before its elements; each is still painted once.
+    BoardFixture fixture;
+    frmScoreboard &board = fixture.open();
+    QCoreApplication::processEvents();
+    const PaintCounts paints(board);
+    fixture.settings.FormBack = 0x101010;
+    fixture.settings.TimeColor = 0x00FF00;
+    board.UpdateFormColors();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QCOMPARE(paints.counts.value(u"frmScoreboard"_s), 1);
+    QVERIFY(paints.counts.contains(u"lblTitle"_s) && paints.counts.contains(u"picSet1"_s));
+    for (auto it = paints.counts.cbegin(); it != paints.counts.cend(); ++it)
+        QVERIFY2(it.value() == 1, qPrintable(u"%1 painted %2 times"_s.arg(it.key()).arg(it.value())));
 }
 
 QTEST_MAIN(TestColorScheme)
