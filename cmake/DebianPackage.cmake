@@ -1,7 +1,7 @@
 # The Debian package, built by scripts/package with `cpack -G DEB` in a build folder: the install rules
 # of the program under /usr, its shared-library dependencies found by dpkg-shlibdeps, plus what it loads
-# or shows at run time that no library names: the fonts of its designs and the GStreamer plugins of its
-# sound backend.
+# or shows at run time that no library names: the fonts of its designs, the GStreamer plugins of its
+# sound backend, and the X extensions it loads for the board (screen saver, XTest).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vantaro)
 set(CPACK_PACKAGE_VENDOR Quillwork)
@@ -26,6 +26,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vantaro.example.com/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation2, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, libxss1, libxtst6")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 
 #ifdef VANTARO_HAVE_XSS
+#include "platform/X11Library.h"
+
 // Xlib's macros clash with Qt's headers, so these come last.
 #include <X11/Xlib.h>
 #include <X11/extensions/scrnsaver.h>
@@ -33,11 +35,14 @@ bool ScreenSaver::suspend([[maybe_unused]] bool suspended)
     const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->display())
         return false;
+    static const auto queryExtension
+        = x11Function<decltype(&XScreenSaverQueryExtension)>("Xss", 1, "XScreenSaverQueryExtension");
+    static const auto suspendSaver = x11Function<decltype(&XScreenSaverSuspend)>("Xss", 1, "XScreenSaverSuspend");
     int eventBase = 0;
     int errorBase = 0;
-    if (!XScreenSaverQueryExtension(x11->display(), &eventBase, &errorBase))
+    if (!queryExtension || !suspendSaver || !queryExtension(x11->display(), &eventBase, &errorBase))
         return false;
-    XScreenSaverSuspend(x11->display(), suspended ? True : False);
+    suspendSaver(x11->display(), suspended ? True : False);
     XFlush(x11->display());
     return true;
 #else

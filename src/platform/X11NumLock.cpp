@@ -2,6 +2,8 @@
 
 #ifdef VANTARO_HAVE_X11
 
+#include "platform/X11Library.h"
+
 #include <QGuiApplication>
 
 // Xlib's macros (None, Bool, Status, KeyPress...) clash with Qt's headers, so these come last.
@@ -19,10 +21,14 @@ unsigned int numLockModifierMask(Display *display)
     return mask ? mask : Mod2Mask;
 }
 
-bool hasXTest(Display *display)
+// XTest's key press, or null when the server or the machine lacks the extension.
+decltype(&XTestFakeKeyEvent) fakeKeyEvent(Display *display)
 {
+    const auto queryExtension = x11Function<decltype(&XTestQueryExtension)>("Xtst", 6, "XTestQueryExtension");
     int eventBase, errorBase, major, minor;
-    return XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor);
+    if (!queryExtension || !queryExtension(display, &eventBase, &errorBase, &major, &minor))
+        return nullptr;
+    return x11Function<decltype(&XTestFakeKeyEvent)>("Xtst", 6, "XTestFakeKeyEvent");
 }
 
 } // namespace
@@ -39,7 +45,7 @@ X11NumLock::X11NumLock(Display *display)
     : m_display(display)
     , m_modifierMask(numLockModifierMask(display))
     , m_keycode(XKeysymToKeycode(display, XK_Num_Lock))
-    , m_hasXTest(hasXTest(display))
+    , m_fakeKeyEvent(fakeKeyEvent(display))
 {
 }
 
@@ -53,10 +59,10 @@ std::optional<bool> X11NumLock::isOn() const
 
 bool X11NumLock::pressNumLock()
 {
-    if (!m_hasXTest || m_keycode == 0)
+    if (!m_fakeKeyEvent || m_keycode == 0)
         return false;
-    XTestFakeKeyEvent(m_display, m_keycode, True, CurrentTime);
-    XTestFakeKeyEvent(m_display, m_keycode, False, CurrentTime);
+    m_fakeKeyEvent(m_display, m_keycode, True, CurrentTime);
+    m_fakeKeyEvent(m_display, m_keycode, False, CurrentTime);
     XFlush(m_display);
     return true;
 }

@@ -24,5 +24,6 @@ private:
     Display *m_display;
     unsigned int m_modifierMask;
     unsigned char m_keycode;
-    bool m_hasXTest;
+    // XTest's key press, loaded with its library when the object is made; null without XTest.
+    int (*m_fakeKeyEvent)(Display *, unsigned int, int, unsigned long);
 };
