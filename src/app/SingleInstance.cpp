@@ -1,11 +1,11 @@
 #include "app/SingleInstance.h"
 
+#include "core/ProgramModule.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QThread>
 #include <QWidget>
@@ -16,7 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray RaiseRequest = "raise\n";
 // A later start waits this long for an earlier one that holds the lock but does not listen yet (it is
 // starting up) before it goes on without it.
 constexpr int AnswerMilliseconds = 3000;
@@ -27,19 +26,34 @@ bool usableFolder(const QString &path)
     return !path.isEmpty() && folder.isDir() && folder.isWritable();
 }
 
+std::unique_ptr<InstanceChannel> channelFromModule()
+{
+    using Create = InstanceChannel *(*)();
+    const auto create
+        = reinterpret_cast<Create>(ProgramModule::entry(u"vantaro-instance"_s, "vantaroCreateInstanceChannel"));
+    return std::unique_ptr<InstanceChannel>(create ? create() : nullptr);
+}
+
 } // namespace
 
-SingleInstance::SingleInstance(QString folder, QObject *parent)
+SingleInstance::SingleInstance(QString folder, ChannelFactory makeChannel, QObject *parent)
     : QObject(parent)
     , m_folder(folder.isEmpty() ? defaultFolder() : std::move(folder))
+    , m_makeChannel(makeChannel ? std::move(makeChannel) : &channelFromModule)
     , m_activate(&SingleInstance::bringProgramToFront)
 {
 }
 
-SingleInstance::~SingleInstance()
+SingleInstance::~SingleInstance() = default;
+
+InstanceChannel *SingleInstance::channel()
 {
-    if (m_server)
-        m_server->close();
+    if (!m_channel && m_makeChannel) {
+        m_channel = m_makeChannel();
+        // A module that failed has been reported once; it is not tried again.
+        m_makeChannel = nullptr;
+    }
+    return m_channel.get();
 }
 
 QString SingleInstance::defaultFolder()
@@ -81,7 +95,7 @@ bool SingleInstance::claim()
                          qPrintable(lockFileName()));
             return true;
         }
-        if (askRunningStart())
+        if (InstanceChannel *asking = channel(); asking && asking->ask(serverName()))
             return false;
         if (deadline.hasExpired()) {
             // Held by a process that is alive but does not answer: not a reason to keep the board away.
@@ -94,43 +108,13 @@ bool SingleInstance::claim()
     return true;
 }
 
-bool SingleInstance::askRunningStart()
-{
-    QLocalSocket socket;
-    socket.connectToServer(serverName());
-    if (!socket.waitForConnected(500))
-        return false;
-    socket.write(RaiseRequest);
-    const bool sent = socket.waitForBytesWritten(1000);
-    socket.disconnectFromServer();
-    return sent;
-}
-
 void SingleInstance::listen()
 {
-    // A socket left by a program that crashed would keep the name taken.
-    QLocalServer::removeServer(serverName());
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(serverName())) {
-        std::fprintf(stderr, "Vantaro: cannot listen on %s: %s\n", qPrintable(serverName()),
-                     qPrintable(m_server->errorString()));
-        return;
-    }
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::requestArrived);
-}
-
-void SingleInstance::requestArrived()
-{
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->readAll().contains(RaiseRequest.trimmed()))
-                return;
+    if (InstanceChannel *listening = channel())
+        listening->listen(serverName(), [this] {
             if (m_activate)
                 m_activate();
         });
-    }
 }
 
 void SingleInstance::bringProgramToFront()

@@ -123,9 +123,10 @@ void TestInstalledProgram::installedLayout_data()
          {"lib/vantaro/vantaro", "lib/vantaro/buzzer.wav", "lib/vantaro/vantarohelpfile.rtf",
           "lib/vantaro/vantarologo.gif", "lib/vantaro/vantaro-16.png", "lib/vantaro/vantaro-32.png",
           "lib/vantaro/vantaro-48.png", "lib/vantaro/vantaro-256.png", "lib/vantaro/modules/vantaro-sound.so",
-          "lib/vantaro/modules/vantaro-feed.so", "share/applications/vantaro.desktop",
-          "share/icons/hicolor/16x16/apps/vantaro.png", "share/icons/hicolor/32x32/apps/vantaro.png",
-          "share/icons/hicolor/48x48/apps/vantaro.png", "share/icons/hicolor/256x256/apps/vantaro.png"})
+          "lib/vantaro/modules/vantaro-feed.so", "lib/vantaro/modules/vantaro-instance.so",
+          "share/applications/vantaro.desktop", "share/icons/hicolor/16x16/apps/vantaro.png",
+          "share/icons/hicolor/32x32/apps/vantaro.png", "share/icons/hicolor/48x48/apps/vantaro.png",
+          "share/icons/hicolor/256x256/apps/vantaro.png"})
         QTest::newRow(path) << QString::fromLatin1(path);
 }
 

@@ -1,5 +1,6 @@
 #include "app/DisplayCheck.h"
 #include "app/SingleInstance.h"
+#include "instance/LocalChannel.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -176,12 +177,13 @@ void TestStartup::secondStartEndsAndAsksTheFirstForward()
 void TestStartup::secondStartInProcessReachesTheFirst()
 {
     QTemporaryDir folder;
-    SingleInstance first(folder.path());
+    const auto localChannel = [] { return std::make_unique<LocalChannel>(); };
+    SingleInstance first(folder.path(), localChannel);
     int activations = 0;
     first.setOnActivation([&activations] { ++activations; });
     QVERIFY(first.claim());
     first.listen();
-    SingleInstance second(folder.path());
+    SingleInstance second(folder.path(), localChannel);
     second.setOnActivation([] { QFAIL("the second start was activated"); });
     QVERIFY(!second.claim());
     QTRY_COMPARE(activations, 1);
