@@ -43,6 +43,7 @@ Program::Program(SettingsStore &store, Settings &settings, QString programFolder
     , m_settings(settings)
     , m_services(std::move(services))
     , m_programFolder(programFolder)
+    , m_logo(programFolder)
     , m_help(std::move(programFolder))
     , m_qtPrompts(std::make_unique<QtDialogPrompts>())
     , m_prompts(m_qtPrompts.get())
@@ -92,7 +93,7 @@ void Program::setProgramIcon(const QString &programFolder)
 
 void Program::start()
 {
-    auto *splash = new frmSplash(m_store, m_settings, m_programFolder);
+    auto *splash = new frmSplash(m_store, m_settings, m_logo.take());
     m_splash = splash;
     splash->setOpenBoard([this] { openBoard(); });
     splash->setShowHelp([this](QWidget *owner) { m_help.show(owner); });

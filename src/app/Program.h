@@ -2,6 +2,7 @@
 
 #include "board/frmScoreboard.h"
 #include "dialogs/HelpLauncher.h"
+#include "dialogs/SplashLogo.h"
 #include "dialogs/frmSplash.h"
 #include "feed/LiveFeed.h"
 #include "match/Match.h"
@@ -92,6 +93,8 @@ private:
     // The keyboard's NumLock when the caller gave none; made on first use.
     std::unique_ptr<NumLockState> m_platformNumLock;
     QString m_programFolder;
+    // Read from the moment the program is made, for the splash.
+    SplashLogo m_logo;
     HelpLauncher m_help;
     ShowOptions m_showOptions;
     // What the settings load met, for the console's warnings; empty when nothing.

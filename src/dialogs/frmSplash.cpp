@@ -8,14 +8,13 @@
 #include "widgets/Frame.h"
 #include "widgets/Label.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
 
-frmSplash::frmSplash(const SettingsStore &store, Settings &settings, const QString &programFolder, QWidget *parent)
+frmSplash::frmSplash(const SettingsStore &store, Settings &settings, const QImage &logo, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(u"frmSplash"_s);
@@ -29,8 +28,7 @@ frmSplash::frmSplash(const SettingsStore &store, Settings &settings, const QStri
     builder.setFactory(u"PictureBox"_s,
                        [](QObject *owner) { return new AutoSizePictureBox(qobject_cast<QWidget *>(owner)); });
     m_elements = builder.build(this, design.elements);
-    element<AutoSizePictureBox>(u"picLogo"_s)
-        ->setPicture(QImage(QDir(programFolder).filePath(SplashDesign::logoFileName())));
+    element<AutoSizePictureBox>(u"picLogo"_s)->setPicture(logo);
     connect(element<CommandButton>(u"cmdHelp"_s), &QPushButton::clicked, this, &frmSplash::cmdHelp_Click);
     connect(element<CommandButton>(u"cmdOptions"_s), &QPushButton::clicked, this, &frmSplash::cmdOptions_Click);
     // A click on the window, the frame, the logo or any label goes to the board.

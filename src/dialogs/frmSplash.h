@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QImage;
 class SettingsStore;
 struct Settings;
 
@@ -27,7 +28,7 @@ public:
     static constexpr int PlacementHeight = 5880;
     static constexpr int LoadedHeight = 3240;
 
-    frmSplash(const SettingsStore &store, Settings &settings, const QString &programFolder, QWidget *parent = nullptr);
+    frmSplash(const SettingsStore &store, Settings &settings, const QImage &logo, QWidget *parent = nullptr);
 
     // What loading the settings met; the settings are loaded whatever it says.
     const SettingsLoadReport &loadReport() const { return m_loadReport; }

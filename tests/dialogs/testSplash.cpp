@@ -1,5 +1,6 @@
 #include "dialogs/HelpLauncher.h"
 #include "dialogs/SplashDesign.h"
+#include "dialogs/SplashLogo.h"
 #include "dialogs/frmSplash.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
@@ -33,7 +34,7 @@ struct SplashFixture
     {
         QFile::copy(QStringLiteral(VANTARO_ASSETS_DIR "/") + SplashDesign::logoFileName(),
                     folder.filePath(SplashDesign::logoFileName()));
-        splash = new frmSplash(store, settings, folder.path());
+        splash = new frmSplash(store, settings, SplashLogo(folder.path()).take());
         splash->setOpenBoard([this] { ++boardsOpened; });
         splash->setShowHelp([this](QWidget *owner) {
             helpOwner = owner;
@@ -249,7 +250,7 @@ void TestSplash::reportsAStoredValueThatDoesNotConvert()
     file.close();
     SettingsStore store(file.fileName());
     Settings settings;
-    frmSplash splash(store, settings, folder.path());
+    frmSplash splash(store, settings, QImage());
     // The value is reported, and its default is used: the settings never keep the splash away.
     const SettingsLoadReport &report = splash.loadReport();
     QCOMPARE(report.problems.size(), 1);

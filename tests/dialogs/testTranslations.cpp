@@ -206,7 +206,7 @@ void TestTranslations::everyCaptionFits()
     QTemporaryDir folder;
     SettingsStore store(folder.filePath(u"Vantaro.ini"_s));
     Settings settings;
-    frmSplash splash(store, settings, folder.path());
+    frmSplash splash(store, settings, QImage());
     splash.show();
     QVERIFY(QTest::qWaitForWindowExposed(&splash));
     QStringList clipped = clippedTexts(&splash);
