@@ -29,9 +29,8 @@ namespace {
 // The live feed from its module, loaded when the first board opens; null without the module.
 std::unique_ptr<LiveFeed> loadFeedModule(Match &match, Settings &settings)
 {
-    using Create = LiveFeed *(*)(Match &, Settings &);
     static const auto create
-        = reinterpret_cast<Create>(ProgramModule::entry(u"vantaro-feed"_s, "vantaroCreateLiveFeed"));
+        = ProgramModule::function<LiveFeed *(Match &, Settings &)>(u"vantaro-feed"_s, "vantaroCreateLiveFeed");
     return std::unique_ptr<LiveFeed>(create ? create(match, settings) : nullptr);
 }
 

@@ -28,9 +28,8 @@ bool usableFolder(const QString &path)
 
 std::unique_ptr<InstanceChannel> channelFromModule()
 {
-    using Create = InstanceChannel *(*)();
     const auto create
-        = reinterpret_cast<Create>(ProgramModule::entry(u"vantaro-instance"_s, "vantaroCreateInstanceChannel"));
+        = ProgramModule::function<InstanceChannel *()>(u"vantaro-instance"_s, "vantaroCreateInstanceChannel");
     return std::unique_ptr<InstanceChannel>(create ? create() : nullptr);
 }
 

@@ -14,4 +14,10 @@ namespace ProgramModule {
 // program is refused here rather than failing later.
 QFunctionPointer entry(const QString &name, const char *symbol);
 
+// The entry point as a function of the type the module gives it; see entry().
+template<typename Function> Function *function(const QString &name, const char *symbol)
+{
+    return reinterpret_cast<Function *>(entry(name, symbol));
+}
+
 } // namespace ProgramModule

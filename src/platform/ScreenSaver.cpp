@@ -36,8 +36,8 @@ bool ScreenSaver::suspend([[maybe_unused]] bool suspended)
     if (!x11 || !x11->display())
         return false;
     static const auto queryExtension
-        = x11Function<decltype(&XScreenSaverQueryExtension)>("Xss", 1, "XScreenSaverQueryExtension");
-    static const auto suspendSaver = x11Function<decltype(&XScreenSaverSuspend)>("Xss", 1, "XScreenSaverSuspend");
+        = x11Function<decltype(XScreenSaverQueryExtension)>("Xss", 1, "XScreenSaverQueryExtension");
+    static const auto suspendSaver = x11Function<decltype(XScreenSaverSuspend)>("Xss", 1, "XScreenSaverSuspend");
     int eventBase = 0;
     int errorBase = 0;
     if (!queryExtension || !suspendSaver || !queryExtension(x11->display(), &eventBase, &errorBase))

@@ -18,11 +18,10 @@ const Entries &entries()
     static const Entries loaded = [] {
         const QString module = u"vantaro-sound"_s;
         Entries found;
-        found.createDevice
-            = reinterpret_cast<SoundDevice *(*)(QObject *)>(ProgramModule::entry(module, "vantaroCreateSoundDevice"));
+        found.createDevice = ProgramModule::function<SoundDevice *(QObject *)>(module, "vantaroCreateSoundDevice");
         // A module that failed has been reported once; it is not tried again.
         if (found.createDevice)
-            found.hasAudioOutput = reinterpret_cast<bool (*)()>(ProgramModule::entry(module, "vantaroHasAudioOutput"));
+            found.hasAudioOutput = ProgramModule::function<bool()>(module, "vantaroHasAudioOutput");
         return found;
     }();
     return loaded;

@@ -24,11 +24,11 @@ unsigned int numLockModifierMask(Display *display)
 // XTest's key press, or null when the server or the machine lacks the extension.
 decltype(&XTestFakeKeyEvent) fakeKeyEvent(Display *display)
 {
-    const auto queryExtension = x11Function<decltype(&XTestQueryExtension)>("Xtst", 6, "XTestQueryExtension");
+    const auto queryExtension = x11Function<decltype(XTestQueryExtension)>("Xtst", 6, "XTestQueryExtension");
     int eventBase, errorBase, major, minor;
     if (!queryExtension || !queryExtension(display, &eventBase, &errorBase, &major, &minor))
         return nullptr;
-    return x11Function<decltype(&XTestFakeKeyEvent)>("Xtst", 6, "XTestFakeKeyEvent");
+    return x11Function<decltype(XTestFakeKeyEvent)>("Xtst", 6, "XTestFakeKeyEvent");
 }
 
 } // namespace
