@@ -90,6 +90,7 @@ private slots:
 
 private:
     void xdotool(const QStringList &arguments);
+    bool openBoardFromSplash(const QRect &splash);
     void startProgram(QProcess &program, const QString &home);
     bool stopProgram(QProcess &program);
 
@@ -157,6 +158,15 @@ void TestInstalledProgram::xdotool(const QStringList &arguments)
     QCOMPARE(tool.exitCode(), 0);
 }
 
+// Clicks the splash's frame, below the logo; true once the board covers the whole screen.
+bool TestInstalledProgram::openBoardFromSplash(const QRect &splash)
+{
+    const QPoint frame = splash.topLeft() + QPoint(20, 200);
+    xdotool({u"mousemove"_s, QString::number(frame.x()), QString::number(frame.y()), u"click"_s, u"1"_s});
+    return QTest::qWaitFor([] { return drawnArea().width() >= QGuiApplication::primaryScreen()->size().width() - 4; },
+                           10000);
+}
+
 // Started as the desktop entry starts it, with a home, a settings folder and a runtime folder (where the
 // one-board-per-user lock goes) of the test's own.
 void TestInstalledProgram::startProgram(QProcess &program, const QString &home)
@@ -210,9 +220,7 @@ void TestInstalledProgram::startsShowsTheSplashAndClosesCleanly()
         QStringLiteral(VANTARO_BUILD_DIR "/screenshots/installed-01-splash.png")));
 
     // A click on the splash's frame, below the logo, opens the board over the whole screen.
-    const QPoint frame = splash.topLeft() + QPoint(20, 200);
-    xdotool({u"mousemove"_s, QString::number(frame.x()), QString::number(frame.y()), u"click"_s, u"1"_s});
-    QTRY_VERIFY_WITH_TIMEOUT(drawnArea().width() >= QGuiApplication::primaryScreen()->size().width() - 4, 10000);
+    QVERIFY(openBoardFromSplash(splash));
     QTRY_VERIFY(distinctColours(QRect(QPoint(0, 0), QGuiApplication::primaryScreen()->size())) > 20);
     QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(
         QStringLiteral(VANTARO_BUILD_DIR "/screenshots/installed-02-board.png")));
@@ -269,9 +277,7 @@ void TestInstalledProgram::storedValueThatDoesNotConvertStillStarts()
     // The splash is still there: a click on its frame opens the board over the whole screen.
     QRect splash;
     QTRY_VERIFY_WITH_TIMEOUT(qAbs((splash = drawnArea()).width() - 416) <= 4, 10000);
-    const QPoint frame = splash.topLeft() + QPoint(20, 200);
-    xdotool({u"mousemove"_s, QString::number(frame.x()), QString::number(frame.y()), u"click"_s, u"1"_s});
-    QTRY_VERIFY_WITH_TIMEOUT(drawnArea().width() >= QGuiApplication::primaryScreen()->size().width() - 4, 10000);
+    QVERIFY(openBoardFromSplash(splash));
     xdotool({u"key"_s, u"alt+F4"_s});
     QVERIFY2(program.waitForFinished(10000), "the program did not end when the board was closed");
     QCOMPARE(program.exitCode(), 0);
@@ -312,9 +318,7 @@ void TestInstalledProgram::systemEndDuringAMatchEndsAtOnce()
     const auto cleanup = qScopeGuard([&] { stopProgram(program); });
     QRect splash;
     QTRY_VERIFY_WITH_TIMEOUT((splash = drawnArea()).width() >= 400, 10000);
-    const QPoint frame = splash.topLeft() + QPoint(20, 200);
-    xdotool({u"mousemove"_s, QString::number(frame.x()), QString::number(frame.y()), u"click"_s, u"1"_s});
-    QTRY_VERIFY_WITH_TIMEOUT(drawnArea().width() >= QGuiApplication::primaryScreen()->size().width() - 4, 10000);
+    QVERIFY(openBoardFromSplash(splash));
     xdotool({u"key"_s, u"F5"_s});
     QTest::qWait(300);
     QCOMPARE(::kill(pid_t(program.processId()), SIGTERM), 0);
