@@ -92,7 +92,7 @@ void Program::setProgramIcon(const QString &programFolder)
 
 void Program::start()
 {
-    auto *splash = new frmSplash(m_store, m_settings, m_logo.take());
+    auto *splash = new frmSplash(m_store, m_settings, m_logo);
     m_splash = splash;
     splash->setOpenBoard([this] { openBoard(); });
     splash->setShowHelp([this](QWidget *owner) { m_help.show(owner); });

@@ -16,8 +16,9 @@
 
 int main(int argc, char *argv[])
 {
-    {
-        // Read before the application exists, so that --help and --version work without a display.
+    // Read before the application exists, so that --help and --version work without a display. A plain
+    // start has nothing to read, and does not pay for the parser.
+    if (argc > 1) {
         QStringList arguments;
         for (int i = 0; i < argc; ++i)
             arguments.append(QString::fromLocal8Bit(argv[i]));

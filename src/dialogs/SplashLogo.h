@@ -12,6 +12,8 @@ class SplashLogo
 {
 public:
     explicit SplashLogo(const QString &programFolder);
+    // No logo: the splash shows an empty picture box.
+    SplashLogo() = default;
 
     // The logo, once it has been read; a null image when there is none or it was taken already.
     QImage take();

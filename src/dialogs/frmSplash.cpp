@@ -1,6 +1,7 @@
 #include "dialogs/frmSplash.h"
 
 #include "dialogs/SplashDesign.h"
+#include "dialogs/SplashLogo.h"
 #include "settings/SettingsIo.h"
 #include "widgets/AutoSizePictureBox.h"
 #include "widgets/CommandButton.h"
@@ -14,7 +15,7 @@
 
 using namespace Qt::StringLiterals;
 
-frmSplash::frmSplash(const SettingsStore &store, Settings &settings, const QImage &logo, QWidget *parent)
+frmSplash::frmSplash(const SettingsStore &store, Settings &settings, SplashLogo &logo, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(u"frmSplash"_s);
@@ -28,7 +29,6 @@ frmSplash::frmSplash(const SettingsStore &store, Settings &settings, const QImag
     builder.setFactory(u"PictureBox"_s,
                        [](QObject *owner) { return new AutoSizePictureBox(qobject_cast<QWidget *>(owner)); });
     m_elements = builder.build(this, design.elements);
-    element<AutoSizePictureBox>(u"picLogo"_s)->setPicture(logo);
     connect(element<CommandButton>(u"cmdHelp"_s), &QPushButton::clicked, this, &frmSplash::cmdHelp_Click);
     connect(element<CommandButton>(u"cmdOptions"_s), &QPushButton::clicked, this, &frmSplash::cmdOptions_Click);
     // A click on the window, the frame, the logo or any label goes to the board.
@@ -42,6 +42,7 @@ frmSplash::frmSplash(const SettingsStore &store, Settings &settings, const QImag
 
     Form_Load(store, settings);
     element<QWidget>(u"cmdHelp"_s)->setFocus(Qt::OtherFocusReason);
+    element<AutoSizePictureBox>(u"picLogo"_s)->setPicture(logo.take());
 }
 
 template<typename Element> Element *frmSplash::element(const QString &name) const

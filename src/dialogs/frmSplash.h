@@ -9,8 +9,8 @@
 
 #include <functional>
 
-class QImage;
 class SettingsStore;
+class SplashLogo;
 struct Settings;
 
 // The splash window, the program's first window. Building it runs its load handler, which is the
@@ -28,7 +28,8 @@ public:
     static constexpr int PlacementHeight = 5880;
     static constexpr int LoadedHeight = 3240;
 
-    frmSplash(const SettingsStore &store, Settings &settings, const QImage &logo, QWidget *parent = nullptr);
+    // The logo is taken from its reader once the controls are built, so that it is read meanwhile.
+    frmSplash(const SettingsStore &store, Settings &settings, SplashLogo &logo, QWidget *parent = nullptr);
 
     // What loading the settings met; the settings are loaded whatever it says.
     const SettingsLoadReport &loadReport() const { return m_loadReport; }

@@ -34,7 +34,8 @@ struct SplashFixture
     {
         QFile::copy(QStringLiteral(VANTARO_ASSETS_DIR "/") + SplashDesign::logoFileName(),
                     folder.filePath(SplashDesign::logoFileName()));
-        splash = new frmSplash(store, settings, SplashLogo(folder.path()).take());
+        SplashLogo logo(folder.path());
+        splash = new frmSplash(store, settings, logo);
         splash->setOpenBoard([this] { ++boardsOpened; });
         splash->setShowHelp([this](QWidget *owner) {
             helpOwner = owner;
@@ -250,7 +251,8 @@ void TestSplash::reportsAStoredValueThatDoesNotConvert()
     file.close();
     SettingsStore store(file.fileName());
     Settings settings;
-    frmSplash splash(store, settings, QImage());
+    SplashLogo noLogo;
+    frmSplash splash(store, settings, noLogo);
     // The value is reported, and its default is used: the settings never keep the splash away.
     const SettingsLoadReport &report = splash.loadReport();
     QCOMPARE(report.problems.size(), 1);

@@ -2,6 +2,7 @@
 #include "console/frmConsole.h"
 #include "dialogs/ChooseKeyDesign.h"
 #include "dialogs/RichTextBox.h"
+#include "dialogs/SplashLogo.h"
 #include "dialogs/frmChooseKey.h"
 #include "dialogs/frmHelp.h"
 #include "dialogs/frmSplash.h"
@@ -206,7 +207,8 @@ void TestTranslations::everyCaptionFits()
     QTemporaryDir folder;
     SettingsStore store(folder.filePath(u"Vantaro.ini"_s));
     Settings settings;
-    frmSplash splash(store, settings, QImage());
+    SplashLogo noLogo;
+    frmSplash splash(store, settings, noLogo);
     splash.show();
     QVERIFY(QTest::qWaitForWindowExposed(&splash));
     QStringList clipped = clippedTexts(&splash);
