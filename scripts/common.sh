@@ -45,11 +45,20 @@ make_private_runtime() {
     trap stop_private_servers EXIT
 }
 
+# A login session's runtime folder (XDG_RUNTIME_DIR) for the program, on a tmpfs as /run/user/<uid> is, so
+# that its lock costs what it costs a user; inside the private runtime folder where there is no /dev/shm.
+# Removed with the private runtime folder. Sets VANTARO_SESSION_RUNTIME.
+make_session_runtime() {
+    VANTARO_SESSION_RUNTIME=$(mktemp -d /dev/shm/vantaro-session.XXXXXX 2>/dev/null ||
+        mktemp -d "$VANTARO_RUNTIME/session.XXXXXX")
+    chmod 700 "$VANTARO_SESSION_RUNTIME"
+}
+
 stop_private_servers() {
     local pid
     for pid in "${VANTARO_SERVER_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     for pid in "${VANTARO_SERVER_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
-    rm -rf "$VANTARO_RUNTIME"
+    rm -rf "$VANTARO_RUNTIME" "${VANTARO_SESSION_RUNTIME:-}"
 }
 
 # Xvfb at 1920x1080 on a free display (exported as DISPLAY), with openbox managing its windows.
