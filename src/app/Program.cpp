@@ -98,9 +98,12 @@ void Program::start()
     splash->setShowHelp([this](QWidget *owner) { m_help.show(owner); });
     splash->setShowOptions([this](QWidget *owner) { m_showOptions(owner); });
     splash->show();
-    splash->activateWindow();
-    // Decoding the icons loads Qt's image plugins: not before the splash is on the screen.
-    AfterFirstPaint::run(splash, [this] { setProgramIcon(m_programFolder); });
+    // Asking for the focus waits on the window manager, and decoding the icons loads Qt's image plugins:
+    // neither before the splash is on the screen.
+    AfterFirstPaint::run(splash, [this, splash] {
+        splash->activateWindow();
+        setProgramIcon(m_programFolder);
+    });
     const SettingsLoadReport &report = splash->loadReport();
     SettingsWarning::showAfter(splash, report);
     if (report.hasProblems()) {
