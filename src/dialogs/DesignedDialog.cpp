@@ -1,6 +1,7 @@
 #include "dialogs/DesignedDialog.h"
 
 #include "widgets/DesignBuilder.h"
+#include "widgets/DesignFontFamily.h"
 #include "widgets/Element.h"
 
 using namespace Qt::StringLiterals;
@@ -12,7 +13,7 @@ DesignedDialog::DesignedDialog(const WindowDesign &design, QWidget *parent)
 {
     setWindowTitle(design.caption);
     setFixedSize(Element::twipsToPixels(design.clientWidth), Element::twipsToPixels(design.clientHeight));
-    QFont designFont(u"Arial"_s);
+    QFont designFont(DesignFontFamily::installed(u"Arial"_s));
     designFont.setPointSizeF(8.25);
     setFont(designFont);
 }

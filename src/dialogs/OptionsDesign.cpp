@@ -1,6 +1,7 @@
 #include "dialogs/OptionsDesign.h"
 
 #include "widgets/DesignConstants.h"
+#include "widgets/DesignFontFamily.h"
 
 #include <QFont>
 
@@ -27,7 +28,7 @@ QString designText(const char *text)
 
 QFont arial(double points, bool bold = false)
 {
-    QFont font(u"Arial"_s);
+    QFont font(DesignFontFamily::installed(u"Arial"_s));
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

@@ -1,6 +1,7 @@
 #include "dialogs/SplashDesign.h"
 
 #include "widgets/ColorValue.h"
+#include "widgets/DesignFontFamily.h"
 #include "widgets/Label.h"
 
 #include <QApplication>
@@ -89,7 +90,7 @@ WindowDesign window()
 
 QFont dialogFont()
 {
-    QFont font(u"Arial"_s);
+    QFont font(DesignFontFamily::installed(u"Arial"_s));
     font.setPointSizeF(DialogFontSize);
     return font;
 }

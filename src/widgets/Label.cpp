@@ -1,6 +1,7 @@
 #include "widgets/Label.h"
 
 #include "widgets/ColorValue.h"
+#include "widgets/DesignFontFamily.h"
 #include "widgets/FontFit.h"
 
 #include <QMouseEvent>
@@ -120,7 +121,7 @@ void Label::setShrinkToFit(bool shrink)
 
 void Label::applyFont()
 {
-    m_designFont = QFont(m_fontName);
+    m_designFont = QFont(DesignFontFamily::installed(m_fontName));
     m_designFont.setPointSizeF(m_fontSize);
     m_designFont.setBold(m_fontBold);
     fitToText();

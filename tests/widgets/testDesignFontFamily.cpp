@@ -1,0 +1,45 @@
+#include "widgets/DesignFontFamily.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestDesignFontFamily : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void asksForAnInstalledFamilyThatDrawsTheSame_data();
+    void asksForAnInstalledFamilyThatDrawsTheSame();
+};
+
+void TestDesignFontFamily::asksForAnInstalledFamilyThatDrawsTheSame_data()
+{
+    // The machine has the Liberation fonts (the build installs them), and may have the classic ones.
+    QTest::addColumn<QString>("designFamily");
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("Arial") << u"Arial"_s << true;
+    QTest::newRow("Times New Roman") << u"Times New Roman"_s << true;
+    QTest::newRow("Courier New") << u"Courier New"_s << true;
+    QTest::newRow("in other case") << u"ARIAL"_s << true;
+    QTest::newRow("installed itself") << u"Liberation Sans"_s << true;
+    QTest::newRow("unknown: left to Qt") << u"No Such Family"_s << false;
+}
+
+void TestDesignFontFamily::asksForAnInstalledFamilyThatDrawsTheSame()
+{
+    QFETCH(QString, designFamily);
+    QFETCH(bool, installed);
+    const QString family = DesignFontFamily::installed(designFamily);
+    if (installed)
+        QVERIFY2(QFontDatabase::families().contains(family), qPrintable(family));
+    else
+        QCOMPARE(family, designFamily);
+    // Never another font than Qt draws for the design's name.
+    QCOMPARE(QFontInfo(QFont(family)).family(), QFontInfo(QFont(designFamily)).family());
+}
+
+QTEST_MAIN(TestDesignFontFamily)
+#include "testDesignFontFamily.moc"
