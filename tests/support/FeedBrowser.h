@@ -1,6 +1,5 @@
 #pragma once
 
-#include "match/NumberEdit.h"
 #include "support/DevToolsClient.h"
 #include "support/FeedProgram.h"
 #include "support/XKeyboard.h"
@@ -51,10 +50,8 @@ inline QList<double> keyToPageMilliseconds(DevToolsClient &browser, FeedProgram 
 {
     QList<double> milliseconds;
     for (int press = 0; press < presses; ++press) {
-        if (feed.program().match().state().homeScore >= ScoreLimits.maximum - 1) {
-            feed.program().match().editScore(Side::Home, QStringLiteral("0"));
+        if (feed.letHomeScoreRise())
             QTest::qWait(100);
-        }
         const int expected = feed.program().match().state().homeScore + 1;
         const int waiting = browser.evaluateLater(session, homeScoreShown(expected, alsoTrue));
         // Evaluations run in order: once a later one answers, the page is waiting for the change.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/frmScoreboard.h"
+#include "match/NumberEdit.h"
 #include "support/ProgramFixture.h"
 #include "widgets/Label.h"
 #include "widgets/NumberPanel.h"
@@ -64,6 +65,16 @@ public:
         request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
         const QJsonObject body {{QStringLiteral("pin"), pin}, {QStringLiteral("command"), command}};
         return finish(m_http.post(request, QJsonDocument(body).toJson()));
+    }
+
+    // Sets the home score back to 0 when it is at its largest value but one or above, so that the next F5
+    // raises it: long runs press it more often than it counts. True when it did.
+    bool letHomeScoreRise()
+    {
+        if (program().match().state().homeScore < ScoreLimits.maximum - 1)
+            return false;
+        program().match().editScore(Side::Home, QStringLiteral("0"));
+        return true;
     }
 
     template<typename Element> Element *element(const QString &name) const
