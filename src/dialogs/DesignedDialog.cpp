@@ -1,7 +1,7 @@
 #include "dialogs/DesignedDialog.h"
 
 #include "widgets/DesignBuilder.h"
-#include "widgets/DesignFontFamily.h"
+#include "widgets/DesignFont.h"
 #include "widgets/Element.h"
 
 using namespace Qt::StringLiterals;
@@ -13,9 +13,7 @@ DesignedDialog::DesignedDialog(const WindowDesign &design, QWidget *parent)
 {
     setWindowTitle(design.caption);
     setFixedSize(Element::twipsToPixels(design.clientWidth), Element::twipsToPixels(design.clientHeight));
-    QFont designFont(DesignFontFamily::installed(u"Arial"_s));
-    designFont.setPointSizeF(8.25);
-    setFont(designFont);
+    setFont(DesignFont::font(u"Arial"_s, 8.25));
 }
 
 void DesignedDialog::buildElements(const WindowDesign &design, DesignBuilder &builder)

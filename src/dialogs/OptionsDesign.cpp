@@ -1,7 +1,7 @@
 #include "dialogs/OptionsDesign.h"
 
 #include "widgets/DesignConstants.h"
-#include "widgets/DesignFontFamily.h"
+#include "widgets/DesignFont.h"
 
 #include <QFont>
 
@@ -28,10 +28,7 @@ QString designText(const char *text)
 
 QFont arial(double points, bool bold = false)
 {
-    QFont font(DesignFontFamily::installed(u"Arial"_s));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    return DesignFont::font(u"Arial"_s, points, bold);
 }
 
 ElementDesign button(const QString &name, const QString &container, const QString &text, QList<int> box, int tabIndex)

@@ -1,7 +1,7 @@
 #include "dialogs/SplashDesign.h"
 
 #include "widgets/ColorValue.h"
-#include "widgets/DesignFontFamily.h"
+#include "widgets/DesignFont.h"
 #include "widgets/Label.h"
 
 #include <QApplication>
@@ -90,9 +90,7 @@ WindowDesign window()
 
 QFont dialogFont()
 {
-    QFont font(DesignFontFamily::installed(u"Arial"_s));
-    font.setPointSizeF(DialogFontSize);
-    return font;
+    return DesignFont::font(u"Arial"_s, DialogFontSize);
 }
 
 QString logoFileName()

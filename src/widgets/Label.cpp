@@ -1,7 +1,7 @@
 #include "widgets/Label.h"
 
 #include "widgets/ColorValue.h"
-#include "widgets/DesignFontFamily.h"
+#include "widgets/DesignFont.h"
 #include "widgets/FontFit.h"
 
 #include <QMouseEvent>
@@ -121,9 +121,7 @@ void Label::setShrinkToFit(bool shrink)
 
 void Label::applyFont()
 {
-    m_designFont = QFont(DesignFontFamily::installed(m_fontName));
-    m_designFont.setPointSizeF(m_fontSize);
-    m_designFont.setBold(m_fontBold);
+    m_designFont = DesignFont::font(m_fontName, m_fontSize, m_fontBold);
     fitToText();
     showFittedFont();
 }

@@ -1,4 +1,4 @@
-#include "widgets/DesignFontFamily.h"
+#include "widgets/DesignFont.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestDesignFontFamily : public QObject
+class TestDesignFont : public QObject
 {
     Q_OBJECT
 
@@ -15,7 +15,7 @@ private slots:
     void asksForAnInstalledFamilyThatDrawsTheSame();
 };
 
-void TestDesignFontFamily::asksForAnInstalledFamilyThatDrawsTheSame_data()
+void TestDesignFont::asksForAnInstalledFamilyThatDrawsTheSame_data()
 {
     // The machine has the Liberation fonts (the build installs them), and may have the classic ones.
     QTest::addColumn<QString>("designFamily");
@@ -28,11 +28,11 @@ void TestDesignFontFamily::asksForAnInstalledFamilyThatDrawsTheSame_data()
     QTest::newRow("unknown: left to Qt") << u"No Such Family"_s << false;
 }
 
-void TestDesignFontFamily::asksForAnInstalledFamilyThatDrawsTheSame()
+void TestDesignFont::asksForAnInstalledFamilyThatDrawsTheSame()
 {
     QFETCH(QString, designFamily);
     QFETCH(bool, installed);
-    const QString family = DesignFontFamily::installed(designFamily);
+    const QString family = DesignFont::installedFamily(designFamily);
     if (installed)
         QVERIFY2(QFontDatabase::families().contains(family), qPrintable(family));
     else
@@ -41,5 +41,5 @@ void TestDesignFontFamily::asksForAnInstalledFamilyThatDrawsTheSame()
     QCOMPARE(QFontInfo(QFont(family)).family(), QFontInfo(QFont(designFamily)).family());
 }
 
-QTEST_MAIN(TestDesignFontFamily)
-#include "testDesignFontFamily.moc"
+QTEST_MAIN(TestDesignFont)
+#include "testDesignFont.moc"
