@@ -92,12 +92,11 @@ void Program::setProgramIcon(const QString &programFolder)
 
 void Program::start()
 {
-    auto *splash = new frmSplash(m_store, m_settings, m_logo);
+    auto *splash = new frmSplash(m_store, m_settings, m_logo, frmSplash::Start::Shown);
     m_splash = splash;
     splash->setOpenBoard([this] { openBoard(); });
     splash->setShowHelp([this](QWidget *owner) { m_help.show(owner); });
     splash->setShowOptions([this](QWidget *owner) { m_showOptions(owner); });
-    splash->show();
     // Asking for the focus waits on the window manager, and decoding the icons loads Qt's image plugins:
     // neither before the splash is on the screen.
     AfterFirstPaint::run(splash, [this, splash] {

@@ -15,14 +15,20 @@
 
 using namespace Qt::StringLiterals;
 
-frmSplash::frmSplash(const SettingsStore &store, Settings &settings, SplashLogo &logo, QWidget *parent)
+frmSplash::frmSplash(const SettingsStore &store, Settings &settings, SplashLogo &logo, Start start, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(u"frmSplash"_s);
     const WindowDesign design = SplashDesign::window();
     setWindowTitle(design.caption);
+    // The load handler's height, not the design's.
+    resize(design.clientWidth / TwipsGeometry::TwipsPerPixel, LoadedHeight / TwipsGeometry::TwipsPerPixel);
+    placeOnScreen();
+    // The window manager maps the window while its controls and their fonts are made, rather than after:
+    // nothing is painted before the event loop runs, and by then the controls are all there.
+    if (start == Start::Shown)
+        show();
     setFont(SplashDesign::dialogFont());
-    resize(design.clientWidth / TwipsGeometry::TwipsPerPixel, design.clientHeight / TwipsGeometry::TwipsPerPixel);
 
     DesignBuilder builder;
     // The splash's picture box shows the logo at its own size.
@@ -41,6 +47,11 @@ frmSplash::frmSplash(const SettingsStore &store, Settings &settings, SplashLogo 
     }
 
     Form_Load(store, settings);
+    // Controls made in a window that is already shown stay hidden until they are shown themselves.
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!control->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            control->show();
+    }
     element<QWidget>(u"cmdHelp"_s)->setFocus(Qt::OtherFocusReason);
     element<AutoSizePictureBox>(u"picLogo"_s)->setPicture(logo.take());
 }
@@ -52,15 +63,18 @@ template<typename Element> Element *frmSplash::element(const QString &name) cons
 
 void frmSplash::Form_Load(const SettingsStore &store, Settings &settings)
 {
-    resize(width(), LoadedHeight / TwipsGeometry::TwipsPerPixel);
+    element<Frame>(u"frameSplash"_s)->setHeightTwips(3120);
+    element<Label>(u"lblVersion"_s)->setCaption(versionText());
+    m_loadReport = LoadSettings(store, settings);
+}
+
+void frmSplash::placeOnScreen()
+{
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QPointF topLeft = startPosition(QSizeF(screen->geometry().size()) * TwipsGeometry::TwipsPerPixel,
                                           double(width()) * TwipsGeometry::TwipsPerPixel);
     move(screen->geometry().topLeft()
          + QPoint(TwipsGeometry::twipsToPixels(topLeft.x()), TwipsGeometry::twipsToPixels(topLeft.y())));
-    element<Frame>(u"frameSplash"_s)->setHeightTwips(3120);
-    element<Label>(u"lblVersion"_s)->setCaption(versionText());
-    m_loadReport = LoadSettings(store, settings);
 }
 
 QPointF frmSplash::startPosition(QSizeF screenTwips, double splashWidthTwips)

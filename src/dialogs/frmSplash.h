@@ -28,8 +28,12 @@ public:
     static constexpr int PlacementHeight = 5880;
     static constexpr int LoadedHeight = 3240;
 
+    // Whether the splash is shown by its constructor, before its controls are built.
+    enum class Start { Hidden, Shown };
+
     // The logo is taken from its reader once the controls are built, so that it is read meanwhile.
-    frmSplash(const SettingsStore &store, Settings &settings, SplashLogo &logo, QWidget *parent = nullptr);
+    frmSplash(const SettingsStore &store, Settings &settings, SplashLogo &logo, Start start = Start::Hidden,
+              QWidget *parent = nullptr);
 
     // What loading the settings met; the settings are loaded whatever it says.
     const SettingsLoadReport &loadReport() const { return m_loadReport; }
@@ -53,6 +57,8 @@ protected:
 
 private:
     void Form_Load(const SettingsStore &store, Settings &settings);
+    // A little above the middle of the primary screen.
+    void placeOnScreen();
     void cmdHelp_Click();
     void cmdOptions_Click();
     template<typename Element> Element *element(const QString &name) const;

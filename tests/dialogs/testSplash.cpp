@@ -29,13 +29,13 @@ constexpr int TwipsPerPixel = 15;
 // recorders for what its buttons and GoScore ask for.
 struct SplashFixture
 {
-    SplashFixture()
+    explicit SplashFixture(frmSplash::Start start = frmSplash::Start::Hidden)
         : store(folder.filePath(u"Vantaro.ini"_s))
     {
         QFile::copy(QStringLiteral(VANTARO_ASSETS_DIR "/") + SplashDesign::logoFileName(),
                     folder.filePath(SplashDesign::logoFileName()));
         SplashLogo logo(folder.path());
-        splash = new frmSplash(store, settings, logo);
+        splash = new frmSplash(store, settings, logo, start);
         splash->setOpenBoard([this] { ++boardsOpened; });
         splash->setShowHelp([this](QWidget *owner) {
             helpOwner = owner;
@@ -91,6 +91,7 @@ private slots:
     void placementUsesTheConstant_data();
     void placementUsesTheConstant();
     void isPlacedOnTheScreen();
+    void shownWhileBuiltIsTheSameSplash();
     void focusStartsOnHelpAndTabsThroughTheButtons();
     void enterActivatesHelp();
     void accessKeysWorkFromAnywhere_data();
@@ -291,6 +292,23 @@ void TestSplash::isPlacedOnTheScreen()
     // The offscreen screen is 1920 x 1080: left 11280 and top 5160 twips.
     QCOMPARE(QGuiApplication::primaryScreen()->geometry().size(), QSize(1920, 1080));
     QCOMPARE(fixture.splash->pos(), QPoint(752, 344));
+}
+
+void TestSplash::shownWhileBuiltIsTheSameSplash()
+{
+    SplashFixture hidden;
+    hidden.show();
+    SplashFixture shown(frmSplash::Start::Shown);
+    QVERIFY(shown.splash->isVisible());
+    shown.show();
+    QCOMPARE(shown.splash->geometry(), hidden.splash->geometry());
+    for (const QObject *element : hidden.splash->elements()) {
+        const auto *made = static_cast<const QWidget *>(element);
+        const QWidget *madeShown = shown.find(element->objectName());
+        QVERIFY2(madeShown->isVisible() && made->isVisible(), qPrintable(element->objectName()));
+        QCOMPARE(madeShown->geometry(), made->geometry());
+    }
+    QCOMPARE(QApplication::focusWidget(), shown.find(u"cmdHelp"_s));
 }
 
 void TestSplash::focusStartsOnHelpAndTabsThroughTheButtons()
