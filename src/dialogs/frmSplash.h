@@ -13,9 +13,9 @@ class SettingsStore;
 class SplashLogo;
 struct Settings;
 
-// The splash window, the program's first window. Building it runs its load handler, which is the
-// start-up sequence: it places the splash a little above the middle of the screen, writes the program's
-// version into it and loads the settings record from the store, the only load in a run. Then it waits: a
+// The splash window, the program's first window. Building it is the start-up sequence: it places the
+// splash a little above the middle of the screen, and its load handler writes the program's version into
+// it and loads the settings record from the store, the only load in a run. Then it waits: a
 // click anywhere but on its buttons runs GoScore, which opens the board and closes the splash for good;
 // Help opens the help viewer and Options the options dialog, both without leaving the splash.
 class frmSplash : public QWidget
